@@ -1,0 +1,217 @@
+#include "common/numberformat.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <cmath>
+#include <cstdio>
+
+namespace tq {
+
+namespace {
+
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// Length of the numeric prefix starting at pos, or 0 when there is none.
+qsizetype numericPrefix(QStringView t, qsizetype pos)
+{
+    qsizetype i = pos;
+    if (i < t.size() && (t[i] == u'+' || t[i] == u'-'))
+        ++i;
+    qsizetype digits = 0;
+    while (i < t.size() && isDigit(t[i])) { ++i; ++digits; }
+    if (i < t.size() && t[i] == u'.') {
+        ++i;
+        while (i < t.size() && isDigit(t[i])) { ++i; ++digits; }
+    }
+    if (digits == 0)
+        return 0;
+    if (i < t.size() && (t[i].toUpper() == u'E' || t[i].toUpper() == u'D')) {
+        qsizetype e = i + 1;
+        if (e < t.size() && (t[e] == u'+' || t[e] == u'-'))
+            ++e;
+        qsizetype expDigits = 0;
+        while (e < t.size() && isDigit(t[e])) { ++e; ++expDigits; }
+        if (expDigits > 0)
+            i = e;
+    }
+    return i - pos;
+}
+
+double toDouble(QStringView numeric)
+{
+    QString s = numeric.toString();
+    s.replace(u'd', u'e').replace(u'D', u'e');
+    bool ok = false;
+    const double v = s.toDouble(&ok);
+    return ok && std::isfinite(v) ? v : 0.0;
+}
+
+// Decimal digits of |value| rounded half away from zero at `decimals` places.
+struct Digits {
+    QString integer;  // no leading zeros; empty for 0
+    QString fraction; // exactly `decimals` digits
+};
+
+Digits decimalDigits(double value, int decimals)
+{
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+    // buf = "d.dddddddddddddde+XX"
+    QString mantissa;
+    const char *p = buf;
+    for (; *p && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9')
+            mantissa += QLatin1Char(*p);
+    const int exponent = std::atoi(p + 1);
+    int intLen = exponent + 1; // digits before the decimal point
+    QString all = mantissa;
+    if (intLen <= 0) {
+        all.prepend(QString(1 - intLen, u'0'));
+        intLen = 1;
+    }
+    const int keep = intLen + decimals;
+    if (all.size() < keep + 1)
+        all.append(QString(keep + 1 - all.size(), u'0'));
+    const bool roundUp = all[keep] >= u'5';
+    QString kept = all.left(keep);
+    if (roundUp) {
+        int i = kept.size() - 1;
+        for (; i >= 0; --i) {
+            if (kept[i] == u'9') {
+                kept[i] = u'0';
+            } else {
+                kept[i] = QChar(kept[i].unicode() + 1);
+                break;
+            }
+        }
+        if (i < 0) {
+            kept.prepend(u'1');
+            ++intLen;
+        }
+    }
+    Digits d;
+    d.integer = kept.left(intLen);
+    while (!d.integer.isEmpty() && d.integer[0] == u'0')
+        d.integer.remove(0, 1);
+    d.fraction = kept.mid(intLen);
+    return d;
+}
+
+QString grouped(const QString &digits, QChar separator)
+{
+    QString out;
+    const qsizetype n = digits.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0)
+            out += separator;
+        out += digits[i];
+    }
+    return out;
+}
+
+} // namespace
+
+double leadingNumber(QStringView text)
+{
+    qsizetype pos = 0;
+    while (pos < text.size() && (text[pos] == u' ' || text[pos] == u'\t'))
+        ++pos;
+    const qsizetype len = numericPrefix(text, pos);
+    return len ? toDouble(text.mid(pos, len)) : 0.0;
+}
+
+std::optional<double> strictNumber(QStringView text)
+{
+    const QStringView t = text.trimmed();
+    if (t.isEmpty())
+        return std::nullopt;
+    const qsizetype len = numericPrefix(t, 0);
+    if (len != t.size())
+        return std::nullopt;
+    return toDouble(t);
+}
+
+double roundHalfAway(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return value;
+    const Digits d = decimalDigits(value, decimals);
+    QString text = d.integer.isEmpty() ? QStringLiteral("0") : d.integer;
+    text += u'.' + d.fraction;
+    const double magnitude = text.toDouble();
+    return value < 0 ? -magnitude : magnitude;
+}
+
+QString formatPattern(double value, QStringView pattern)
+{
+    auto isPlaceholder = [](QChar c) { return c == u'#' || c == u'0'; };
+    qsizetype first = -1, last = -1;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        if (isPlaceholder(pattern[i])) {
+            if (first < 0)
+                first = i;
+            last = i;
+        }
+    }
+    if (first < 0)
+        return pattern.toString();
+    // Grouping commas and the point sit inside the placeholder run.
+    while (last + 1 < pattern.size() && pattern[last + 1] == u'.')
+        ++last;
+    const QStringView prefix = pattern.left(first);
+    const QStringView body = pattern.mid(first, last - first + 1);
+    const QStringView suffix = pattern.mid(last + 1);
+
+    if (pattern.contains(u'%'))
+        value *= 100.0;
+    const qsizetype point = body.indexOf(u'.');
+    const QStringView intPart = point < 0 ? body : body.left(point);
+    const QStringView fracPart = point < 0 ? QStringView() : body.mid(point + 1);
+    const int requiredInt = int(intPart.count(u'0'));
+    const int requiredFrac = int(fracPart.count(u'0'));
+    const int maxFrac = int(fracPart.count(u'0') + fracPart.count(u'#'));
+    const bool grouping = intPart.contains(u',');
+
+    if (!std::isfinite(value))
+        return QString::number(value);
+    Digits d = decimalDigits(value, maxFrac);
+    while (d.fraction.size() > requiredFrac && d.fraction.endsWith(u'0'))
+        d.fraction.chop(1);
+    QString integer = d.integer;
+    if (integer.size() < requiredInt)
+        integer.prepend(QString(requiredInt - integer.size(), u'0'));
+    if (grouping)
+        integer = grouped(integer, u',');
+
+    QString out = prefix.toString() + integer;
+    if (point >= 0)
+        out += u'.' + d.fraction;
+    out += suffix;
+    const bool isZero = d.integer.isEmpty() && !d.fraction.contains(QRegularExpression(QStringLiteral("[1-9]")));
+    if (value < 0 && !isZero)
+        out.prepend(u'-');
+    return out;
+}
+
+QString formatCurrency(double value)
+{
+    const double rounded = roundHalfAway(value, 2);
+    const QLocale locale;
+    const QString text = locale.toCurrencyString(std::fabs(rounded), locale.currencySymbol(), 2);
+    return rounded < 0 ? u'(' + text + u')' : text;
+}
+
+QString formatPercent(double ratio)
+{
+    return QLocale().toString(roundHalfAway(ratio * 100.0, 2), 'f', 2) + u'%';
+}
+
+QString formatGeneral(double value)
+{
+    if (value == 0.0)
+        return QStringLiteral("0");
+    QString s = QString::number(value, 'g', 15);
+    return s.toUpper();
+}
+
+} // namespace tq

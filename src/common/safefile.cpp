@@ -1,0 +1,19 @@
+#include "common/safefile.h"
+
+#include <QSaveFile>
+
+namespace tq {
+
+bool writeFileAtomically(const QString &path, const QByteArray &data)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(data) != data.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace tq

@@ -1,0 +1,15 @@
+#pragma once
+// Colour numbers (0x00BBGGRR, system colours with the top bit set) to QColor and back.
+#include "common/colournumber.h"
+
+#include <QColor>
+#include <QPalette>
+
+namespace tq {
+
+QColor colorFromNumber(quint32 number, const QPalette &palette = QPalette());
+quint32 numberFromColor(const QColor &color);
+// The platform's 3-D face colour: the program's "system default colour".
+QColor systemDefaultColor();
+
+} // namespace tq

@@ -1,0 +1,26 @@
+#include "components/program.h"
+
+#include <QFileInfo>
+
+#ifndef TQ_DATADIR
+#define TQ_DATADIR ""
+#endif
+#ifndef TQ_SOURCE_RESOURCES
+#define TQ_SOURCE_RESOURCES ""
+#endif
+
+namespace tq {
+
+QString Program::findDataFile(const QString &name) const
+{
+    for (const QString &base : {folder.path(), QStringLiteral(TQ_DATADIR), QStringLiteral(TQ_SOURCE_RESOURCES)}) {
+        if (base.isEmpty())
+            continue;
+        const QString path = QDir(base).filePath(name);
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return {};
+}
+
+} // namespace tq

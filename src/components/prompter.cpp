@@ -1,0 +1,106 @@
+#include "components/prompter.h"
+
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace tq {
+
+namespace {
+
+QMessageBox::StandardButton toStandard(Button b)
+{
+    switch (b) {
+    case Button::Ok: return QMessageBox::Ok;
+    case Button::Cancel: return QMessageBox::Cancel;
+    case Button::Yes: return QMessageBox::Yes;
+    case Button::No: return QMessageBox::No;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon toIcon(Icon i)
+{
+    switch (i) {
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::Question: return QMessageBox::Question;
+    case Icon::Exclamation: return QMessageBox::Warning;
+    case Icon::Critical: return QMessageBox::Critical;
+    }
+    return QMessageBox::Information;
+}
+
+} // namespace
+
+Button DialogPrompter::message(QWidget *parent, const Message &m)
+{
+    QMessageBox box(toIcon(m.icon), m.title, QString(m.text).replace(u'\r', u'\n'),
+                    QMessageBox::NoButton, parent);
+    for (Button b : {Button::Yes, Button::No, Button::Ok, Button::Cancel})
+        if (m.buttons & int(b))
+            box.addButton(toStandard(b));
+    box.setDefaultButton(toStandard(m.defaultButton));
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Button::Yes;
+    case QMessageBox::No: return Button::No;
+    case QMessageBox::Cancel: return Button::Cancel;
+    default: return (m.buttons & int(Button::Cancel)) && !(m.buttons & int(Button::Ok)) ? Button::Cancel : Button::Ok;
+    }
+}
+
+QString DialogPrompter::input(QWidget *parent, const QString &title, const QString &prompt,
+                              const QString &initial)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, title, QString(prompt).replace(u'\r', u'\n'),
+                                               QLineEdit::Normal, initial, &ok);
+    return ok ? text : QString();
+}
+
+std::optional<QColor> DialogPrompter::colour(QWidget *parent, const QColor &initial)
+{
+    const QColor c = QColorDialog::getColor(initial, parent);
+    if (!c.isValid())
+        return std::nullopt;
+    return c;
+}
+
+std::optional<FontChoice> DialogPrompter::font(QWidget *parent, const FontChoice &initial)
+{
+    QFont f(initial.family);
+    f.setPointSizeF(initial.pointSize);
+    f.setBold(initial.bold);
+    f.setItalic(initial.italic);
+    f.setUnderline(initial.underline);
+    f.setStrikeOut(initial.strikeOut);
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, f, parent, QString());
+    if (!ok)
+        return std::nullopt;
+    FontChoice c = initial;
+    c.family = chosen.family();
+    c.pointSize = qBound(4.0, chosen.pointSizeF(), 72.0);
+    c.bold = chosen.bold();
+    c.italic = chosen.italic();
+    c.underline = chosen.underline();
+    c.strikeOut = chosen.strikeOut();
+    return c;
+}
+
+bool DialogPrompter::pageSetup(QWidget *parent, QPrinter &printer)
+{
+    QPageSetupDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool DialogPrompter::printDialog(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace tq

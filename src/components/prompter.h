@@ -1,0 +1,71 @@
+#pragma once
+// Every message box, input box and common dialog goes through this seam, so a
+// test can answer them and assert the exact title and text a user would see.
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+namespace tq {
+
+enum class Icon { Information, Question, Exclamation, Critical };
+enum class Button { Ok = 1, Cancel = 2, Yes = 4, No = 8 };
+using Buttons = int; // or-ed Button values
+
+struct Message {
+    QString title;
+    QString text;
+    Icon icon = Icon::Information;
+    Buttons buttons = int(Button::Ok);
+    Button defaultButton = Button::Ok;
+};
+
+struct FontChoice {
+    QString family;
+    double pointSize = 14;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+    QColor colour = Qt::black;
+    bool operator==(const FontChoice &) const = default;
+};
+
+class Prompter
+{
+public:
+    virtual ~Prompter() = default;
+    virtual Button message(QWidget *parent, const Message &message) = 0;
+    // Cancel or Esc give an empty text, as the original input box did.
+    virtual QString input(QWidget *parent, const QString &title, const QString &prompt,
+                          const QString &initial) = 0;
+    virtual std::optional<QColor> colour(QWidget *parent, const QColor &initial) = 0;
+    virtual std::optional<FontChoice> font(QWidget *parent, const FontChoice &initial) = 0;
+    // Returns false when the user cancels; the printer keeps its settings then.
+    virtual bool pageSetup(QWidget *parent, QPrinter &printer) = 0;
+    virtual bool printDialog(QWidget *parent, QPrinter &printer) = 0;
+
+    // Shorthand for the common one-button information message.
+    void inform(QWidget *parent, const QString &title, const QString &text)
+    {
+        message(parent, {title, text, Icon::Information, int(Button::Ok), Button::Ok});
+    }
+};
+
+// The real dialogs.
+class DialogPrompter : public Prompter
+{
+public:
+    Button message(QWidget *parent, const Message &message) override;
+    QString input(QWidget *parent, const QString &title, const QString &prompt,
+                  const QString &initial) override;
+    std::optional<QColor> colour(QWidget *parent, const QColor &initial) override;
+    std::optional<FontChoice> font(QWidget *parent, const FontChoice &initial) override;
+    bool pageSetup(QWidget *parent, QPrinter &printer) override;
+    bool printDialog(QWidget *parent, QPrinter &printer) override;
+};
+
+} // namespace tq

@@ -1,0 +1,92 @@
+#include "scriptedprompter.h"
+
+#include <QTest>
+
+namespace tq::test {
+
+ScriptedPrompter::~ScriptedPrompter() = default;
+
+template <typename T>
+std::optional<T> ScriptedPrompter::take(const char *what, const QString &context)
+{
+    if (m_answers.isEmpty() || !std::holds_alternative<T>(m_answers.head())) {
+        QTest::qFail(qPrintable(QStringLiteral("unanswered %1: %2").arg(QLatin1String(what), context)),
+                     __FILE__, __LINE__);
+        return std::nullopt;
+    }
+    return std::get<T>(m_answers.dequeue());
+}
+
+void ScriptedPrompter::verifyAllUsed()
+{
+    if (!m_answers.isEmpty()) {
+        const int left = int(m_answers.size());
+        m_answers.clear();
+        QTest::qFail(qPrintable(QStringLiteral("%1 scripted answer(s) left unused").arg(left)), __FILE__, __LINE__);
+    }
+}
+
+QStringList ScriptedPrompter::texts() const
+{
+    QStringList out;
+    for (const Prompt &p : prompts)
+        out << p.text;
+    return out;
+}
+
+Button ScriptedPrompter::message(QWidget *, const Message &m)
+{
+    prompts.append({Prompt::Kind::Message, m.title, m.text, m.icon, m.buttons, m.defaultButton, {}, {}, {}});
+    if (m.buttons == int(Button::Ok) && (m_answers.isEmpty() || !std::holds_alternative<Button>(m_answers.head())))
+        return Button::Ok; // a plain notice needs no scripted answer
+    return take<Button>("message", m.title + QStringLiteral(": ") + m.text).value_or(Button::Cancel);
+}
+
+QString ScriptedPrompter::input(QWidget *, const QString &title, const QString &prompt, const QString &initial)
+{
+    Prompt p;
+    p.kind = Prompt::Kind::Input;
+    p.title = title;
+    p.text = prompt;
+    p.initialText = initial;
+    prompts.append(p);
+    return take<QString>("input", title).value_or(QString());
+}
+
+std::optional<QColor> ScriptedPrompter::colour(QWidget *, const QColor &initial)
+{
+    Prompt p;
+    p.kind = Prompt::Kind::Colour;
+    p.initialColour = initial;
+    prompts.append(p);
+    const auto a = take<ColourAnswer>("colour dialog", QString());
+    return a ? a->c : std::nullopt;
+}
+
+std::optional<FontChoice> ScriptedPrompter::font(QWidget *, const FontChoice &initial)
+{
+    Prompt p;
+    p.kind = Prompt::Kind::Font;
+    p.initialFont = initial;
+    prompts.append(p);
+    const auto a = take<FontAnswer>("font dialog", QString());
+    return a ? a->f : std::nullopt;
+}
+
+bool ScriptedPrompter::pageSetup(QWidget *, QPrinter &)
+{
+    Prompt p;
+    p.kind = Prompt::Kind::PageSetup;
+    prompts.append(p);
+    return take<bool>("page setup", QString()).value_or(false);
+}
+
+bool ScriptedPrompter::printDialog(QWidget *, QPrinter &)
+{
+    Prompt p;
+    p.kind = Prompt::Kind::PrintDialog;
+    prompts.append(p);
+    return take<bool>("print dialog", QString()).value_or(false);
+}
+
+} // namespace tq::test

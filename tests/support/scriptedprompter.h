@@ -1,0 +1,58 @@
+#pragma once
+// A Prompter for tests: queues answers, records every prompt, and reports a
+// prompt that came unanswered or an answer left unused as a test failure.
+#include "components/prompter.h"
+
+#include <QList>
+#include <QQueue>
+#include <variant>
+
+namespace tq::test {
+
+struct Prompt {
+    enum class Kind { Message, Input, Colour, Font, PageSetup, PrintDialog };
+    Kind kind = Kind::Message;
+    QString title;
+    QString text;
+    Icon icon = Icon::Information;
+    Buttons buttons = 0;
+    Button defaultButton = Button::Ok;
+    QString initialText;
+    QColor initialColour;
+    FontChoice initialFont;
+};
+
+class ScriptedPrompter : public Prompter
+{
+public:
+    ~ScriptedPrompter() override;
+
+    void answer(Button b) { m_answers.enqueue(b); }
+    void answerInput(const QString &text) { m_answers.enqueue(text); }
+    void answerColour(std::optional<QColor> c) { m_answers.enqueue(ColourAnswer{c}); }
+    void answerFont(std::optional<FontChoice> f) { m_answers.enqueue(FontAnswer{f}); }
+    void answerDialog(bool accepted) { m_answers.enqueue(accepted); }
+
+    QList<Prompt> prompts;
+    // Fails the running test when answers were queued but not used; clears them.
+    void verifyAllUsed();
+    const Prompt &last() const { return prompts.constLast(); }
+    QStringList texts() const;
+
+    Button message(QWidget *parent, const Message &message) override;
+    QString input(QWidget *parent, const QString &title, const QString &prompt,
+                  const QString &initial) override;
+    std::optional<QColor> colour(QWidget *parent, const QColor &initial) override;
+    std::optional<FontChoice> font(QWidget *parent, const FontChoice &initial) override;
+    bool pageSetup(QWidget *parent, QPrinter &printer) override;
+    bool printDialog(QWidget *parent, QPrinter &printer) override;
+
+private:
+    struct ColourAnswer { std::optional<QColor> c; };
+    struct FontAnswer { std::optional<FontChoice> f; };
+    using Answer = std::variant<Button, QString, ColourAnswer, FontAnswer, bool>;
+    template <typename T> std::optional<T> take(const char *what, const QString &context);
+    QQueue<Answer> m_answers;
+};
+
+} // namespace tq::test

@@ -1,0 +1,99 @@
+// snapshot [output-folder] [scene-name-prefix]: renders every registered scene,
+// each in a fresh temporary program folder, to PNG files.
+#include "snapshot.h"
+
+#include "components/program.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <map>
+
+namespace tq::snapshot {
+
+namespace {
+
+std::map<std::string, Scene> &scenes()
+{
+    static std::map<std::string, Scene> all;
+    return all;
+}
+
+// Dialogs never open while rendering: every prompt answers with its default.
+class SilentPrompter : public Prompter
+{
+public:
+    Button message(QWidget *, const Message &m) override { return m.defaultButton; }
+    QString input(QWidget *, const QString &, const QString &, const QString &initial) override { return initial; }
+    std::optional<QColor> colour(QWidget *, const QColor &) override { return std::nullopt; }
+    std::optional<FontChoice> font(QWidget *, const FontChoice &) override { return std::nullopt; }
+    bool pageSetup(QWidget *, QPrinter &) override { return false; }
+    bool printDialog(QWidget *, QPrinter &) override { return false; }
+};
+
+class QuietPlatform : public Platform
+{
+public:
+    void setClipboardText(const QString &) override {}
+    void setClipboardImage(const QImage &) override {}
+    void showHelp(int) override {}
+    void openWebPage(const QString &) override {}
+    void beep() override {}
+    void setBusy(bool) override {}
+};
+
+class FixedClock : public Clock
+{
+public:
+    QDateTime now() const override { return {QDate(2007, 3, 14), QTime(9, 30)}; }
+};
+
+} // namespace
+
+bool registerScene(const char *name, Scene scene)
+{
+    scenes().emplace(name, std::move(scene));
+    return true;
+}
+
+void Context::save(QWidget *widget, const QString &name) const
+{
+    QWidget *w = widget->window() == widget ? widget : widget;
+    saveImage(w->grab().toImage(), name);
+}
+
+void Context::saveImage(const QImage &image, const QString &name) const
+{
+    image.save(QDir(outputFolder).filePath(name + QStringLiteral(".png")));
+}
+
+} // namespace tq::snapshot
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("snapshots");
+    const QString prefix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    QDir().mkpath(out);
+    using namespace tq::snapshot;
+    int rendered = 0;
+    for (auto &[name, scene] : scenes()) {
+        if (!QString::fromStdString(name).startsWith(prefix))
+            continue;
+        QTemporaryDir folder;
+        SilentPrompter prompter;
+        QuietPlatform platform;
+        FixedClock clock;
+        tq::Program program(QDir(folder.path()), prompter, platform, clock);
+        Context ctx{program, out};
+        scene(ctx);
+        QApplication::processEvents();
+        ++rendered;
+    }
+    qInfo("%d scene(s) rendered into %s", rendered, qPrintable(out));
+    return 0;
+}
