@@ -1,18 +1,456 @@
-// Placeholder until the preview panel lands; keeps the frame linkable.
 #include "frame/reportpreview.h"
+
+#include "common/twips.h"
+#include "components/colours.h"
+#include "components/pageview.h"
+#include "components/printdocument.h"
+#include "components/program.h"
+#include "frame/fontautosize.h"
+
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cmath>
+#include <memory>
 
 namespace tq {
 
-struct ReportPreview::Impl {};
+namespace {
 
-ReportPreview::ReportPreview(Program &, Options, QWidget *parent) : QFrame(parent), d(new Impl) { hide(); }
-ReportPreview::~ReportPreview() { delete d; }
-void ReportPreview::open() {}
-void ReportPreview::rebuild() {}
-bool ReportPreview::isShown() const { return isVisible(); }
-bool ReportPreview::isEnlarged() const { return false; }
-void ReportPreview::toggleEnlarge() {}
-void ReportPreview::cancel() { hide(); }
-void ReportPreview::windowActivated(bool) {}
+const QString defaultPrintFont = QStringLiteral("Times New Roman");
+constexpr double defaultPrintSize = 14;
+constexpr double copyDpi = 120; // resolution of the page picture put on the clipboard
+
+// Controls are placed in twips, like the rest of the program's design.
+struct Placer {
+    double dpi;
+    int px(double twips) const { return twipsToPixels(twips, dpi); }
+    QRect rect(double left, double top, double width, double height) const
+    {
+        return QRect(px(left), px(top), px(width), px(height));
+    }
+    template <typename W> W *place(W *widget, const QString &name, const QRect &geometry) const
+    {
+        widget->setObjectName(name);
+        widget->setGeometry(geometry);
+        return widget;
+    }
+};
+
+QLabel *displayPanel(QWidget *parent, const QString &caption)
+{
+    auto *panel = new QLabel(parent);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setAccessibleName(caption);
+    return panel;
+}
+
+// Narrows, then shrinks, a caption's font until the caption fits its design
+// width, so no caption is cut off whatever the desktop's font.
+void fitCaption(QLabel *label)
+{
+    QFont font = label->font();
+    const int room = label->contentsRect().width();
+    auto fits = [&] { return QFontMetrics(font).horizontalAdvance(label->text()) <= room; };
+    for (int stretch = 95; !fits() && stretch >= 80; stretch -= 5)
+        font.setStretch(stretch);
+    while (!fits() && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
+}
+
+// Yields to the event loop so the panel repaints between steps.
+void yieldToEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+struct ReportPreview::Impl {
+    ReportPreview *q;
+    Program &program;
+    Options options;
+    Placer placer;
+    PrintDocument document;
+    PageView *view = nullptr;
+    QButtonGroup *guides = nullptr;
+    QLabel *orientationPanel = nullptr;
+    QLabel *fontPanel = nullptr;
+    QLabel *sizePanel = nullptr;
+    QLabel *sample = nullptr;
+    QPushButton *fontButton = nullptr;
+    QPushButton *setupButton = nullptr;
+    QPushButton *copyButton = nullptr;
+    QPushButton *printButton = nullptr;
+    QPushButton *cancelButton = nullptr;
+    QPushButton *autoSizeButton = nullptr;
+    QPushButton *enlargeButton = nullptr;
+    std::unique_ptr<QPrinter> printer;
+    bool enlarged = false;
+    bool autoSizing = false;
+    int normalLeft = 0;
+    int normalWidth = 0;
+
+    Impl(ReportPreview *owner, Program &p, Options o)
+        : q(owner), program(p), options(std::move(o)), placer{double(owner->logicalDpiX())}
+    {
+    }
+
+    void createRangeFrame();
+    void createDisplayFrame();
+    void createFontDisplays();
+    void createButtons();
+    void restoreGuideLineOption();
+
+    void showFontValues();
+    void showOrientation();
+    void bringSmallButtonsToFront();
+    QPrinter &thePrinter();
+
+    void chooseFont();
+    void pageSetup();
+    void copyPage();
+    void print();
+    void autoSize();
+    void guideLineChosen(int option);
+};
+
+void ReportPreview::Impl::createRangeFrame()
+{
+    auto *frame = placer.place(new QGroupBox(tr("Print Range"), q), QStringLiteral("SSFrame80(0)"),
+                               placer.rect(195, 208, 3240, 740));
+    auto *range = placer.place(new QRadioButton(options.printRangeCaption, frame), QStringLiteral("SSOption81"),
+                               placer.rect(240, 330, 2900, 300));
+    range->setChecked(true); // the one range there is
+}
+
+void ReportPreview::Impl::createDisplayFrame()
+{
+    auto *frame = placer.place(new QGroupBox(tr("Display Options"), q), QStringLiteral("SSFrame80(1)"),
+                               placer.rect(195, 1129, 3240, 1398));
+    guides = new QButtonGroup(q);
+    const QString captions[] = {tr("Do Not Display Guide Lines"), tr("Display Guide Lines")};
+    for (int i = 0; i < 2; ++i) {
+        auto *option = placer.place(new QRadioButton(captions[i], frame), QStringLiteral("SSOption82(%1)").arg(i),
+                                    placer.rect(240, 300 + 320 * i, 2900, 300));
+        guides->addButton(option, i);
+    }
+    connect(guides, &QButtonGroup::idClicked, q, [this](int id) { guideLineChosen(id); });
+
+    auto *label = placer.place(new QLabel(tr("Orientation:"), frame), QStringLiteral("Label80(2)"),
+                               placer.rect(240, 990, 1000, 300));
+    orientationPanel = placer.place(displayPanel(frame, label->text()), QStringLiteral("Panel3D80(2)"),
+                                    placer.rect(1260, 950, 1600, 329));
+    label->setBuddy(orientationPanel);
+    fitCaption(label);
+}
+
+void ReportPreview::Impl::createFontDisplays()
+{
+    auto *fontLabel = placer.place(new QLabel(tr("Printer Font:"), q), QStringLiteral("Label80(1)"),
+                                   placer.rect(195, 2662, 890, 300));
+    fontPanel = placer.place(displayPanel(q, fontLabel->text()), QStringLiteral("Panel3D80(0)"),
+                             placer.rect(1090, 2632, 2325, 329));
+    auto *sizeLabel = placer.place(new QLabel(tr("Font Size:"), q), QStringLiteral("Label80(0)"),
+                                   placer.rect(195, 3056, 730, 300));
+    sizePanel = placer.place(displayPanel(q, sizeLabel->text()), QStringLiteral("Panel3D80(1)"),
+                             placer.rect(930, 3026, 585, 329));
+    fitCaption(fontLabel);
+    fitCaption(sizeLabel);
+
+    auto *frame = placer.place(new QGroupBox(tr("Sample"), q), QStringLiteral("Frame3"),
+                               placer.rect(195, 3372, 3240, 1365));
+    sample = placer.place(new QLabel(tr("AaBbYyZz"), frame), QStringLiteral("Panel3d82"),
+                          placer.rect(120, 300, 3000, 960));
+    sample->setAlignment(Qt::AlignCenter);
+    sample->setAccessibleName(frame->title());
+    sample->setAutoFillBackground(true);
+}
+
+void ReportPreview::Impl::createButtons()
+{
+    struct Spec {
+        QPushButton **button;
+        QString caption;
+        int index;
+        int top, width, height;
+        void (Impl::*action)();
+    };
+    const Spec specs[] = {
+        {&fontButton, tr("Printer &Font"), 0, 4800, 2425, 390, &Impl::chooseFont},
+        {&setupButton, tr("&Page Setup"), 1, 5230, 2425, 390, &Impl::pageSetup},
+        {&copyButton, tr("C&opy Current Page"), 3, 5660, 2425, 390, &Impl::copyPage},
+        {&printButton, tr("&Print"), 4, 6045, 2430, 390, &Impl::print},
+    };
+    for (const Spec &s : specs) {
+        *s.button = placer.place(new QPushButton(s.caption, q), QStringLiteral("SSCommand80(%1)").arg(s.index),
+                                 placer.rect(565, s.top, s.width, s.height));
+        connect(*s.button, &QPushButton::clicked, q, [this, action = s.action] { (this->*action)(); });
+    }
+    cancelButton = placer.place(new QPushButton(tr("&Cancel"), q), QStringLiteral("SSCommand80(2)"),
+                                placer.rect(565, 6475, 2430, 400));
+    connect(cancelButton, &QPushButton::clicked, q, &ReportPreview::cancel);
+
+    view = placer.place(new PageView(q), QStringLiteral("VSPrinter1"), placer.rect(3600, 120, 5325, 6795));
+    view->setDocument(&document);
+    normalLeft = view->x();
+    normalWidth = view->width();
+
+    // The two small buttons sit over the preview's top edge.
+    QFont small = q->font();
+    small.setPointSizeF(small.pointSizeF() * 0.75);
+    autoSizeButton = placer.place(new QPushButton(tr("Auto Size"), q), QStringLiteral("SSCommand2"),
+                                  placer.rect(7060, 30, 795, 230));
+    enlargeButton = placer.place(new QPushButton(tr("Enlarge"), q), QStringLiteral("SSCommand1"),
+                                 placer.rect(8060, 30, 750, 230));
+    for (QPushButton *b : {autoSizeButton, enlargeButton})
+        b->setFont(small);
+    connect(autoSizeButton, &QPushButton::clicked, q, [this] { autoSize(); });
+    connect(enlargeButton, &QPushButton::clicked, q, &ReportPreview::toggleEnlarge);
+}
+
+// A stored value that names neither option selects none and leaves the
+// guide lines as they are.
+void ReportPreview::Impl::restoreGuideLineOption()
+{
+    const int option = program.settings.guideLineOption(options.tool);
+    QAbstractButton *button = guides->button(option);
+    if (!button)
+        return;
+    button->setChecked(true);
+    view->setGuideLines(option == 1);
+}
+
+void ReportPreview::Impl::guideLineChosen(int option)
+{
+    view->setGuideLines(option == 1);
+    program.settings.setGuideLineOption(options.tool, option);
+}
+
+void ReportPreview::Impl::showFontValues()
+{
+    const FontChoice &f = program.state.printFont;
+    fontPanel->setText(QLatin1Char(' ') + f.family);
+    sizePanel->setText(QLatin1Char(' ') + QString::number(f.pointSize));
+    QFont font(PrintDocument::resolvedFamily(f.family));
+    font.setPointSizeF(f.pointSize);
+    font.setBold(f.bold);
+    font.setItalic(f.italic);
+    font.setUnderline(f.underline);
+    font.setStrikeOut(f.strikeOut);
+    sample->setFont(font);
+    QPalette palette = sample->palette();
+    palette.setColor(QPalette::WindowText, f.colour);
+    palette.setColor(QPalette::Window, systemDefaultColor());
+    sample->setPalette(palette);
+}
+
+void ReportPreview::Impl::showOrientation()
+{
+    const bool landscape = document.orientation() == QPageLayout::Landscape;
+    orientationPanel->setText(landscape ? tr(" Landscape") : tr(" Portrait"));
+}
+
+void ReportPreview::Impl::bringSmallButtonsToFront()
+{
+    view->raise();
+    autoSizeButton->raise();
+    enlargeButton->raise();
+}
+
+// Made on first use: asking for a printer can be slow where none is set up.
+QPrinter &ReportPreview::Impl::thePrinter()
+{
+    if (!printer)
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setPageOrientation(document.orientation());
+    printer->setPageSize(document.pageLayout().pageSize());
+    return *printer;
+}
+
+void ReportPreview::Impl::chooseFont()
+{
+    const std::optional<FontChoice> chosen = program.prompter.font(q, program.state.printFont);
+    if (!chosen)
+        return;
+    program.state.printFont = *chosen;
+    showFontValues();
+    q->rebuild();
+}
+
+// A cancelled dialog still refreshes the orientation and rebuilds.
+void ReportPreview::Impl::pageSetup()
+{
+    QPrinter &p = thePrinter();
+    if (program.prompter.pageSetup(q, p))
+        document.setPageLayout(p.pageLayout());
+    showOrientation();
+    yieldToEvents();
+    q->rebuild();
+}
+
+void ReportPreview::Impl::copyPage()
+{
+    const int page = view->currentPage();
+    const QSize size(twipsToPixels(document.pageWidth(), copyDpi), twipsToPixels(document.pageHeight(), copyDpi));
+    program.platform.setClipboardImage(document.renderPage(page, size));
+    program.prompter.message(q, {tr("Copy Option"), tr("Current Page has been copied to the Windows Clipboard."),
+                                 Icon::Information, int(Button::Ok), Button::Ok});
+    cancelButton->setFocus();
+}
+
+void ReportPreview::Impl::print()
+{
+    QPrinter &p = thePrinter();
+    if (!program.prompter.printDialog(q, p))
+        return;
+    BusyPointer busy(program.platform);
+    document.print(p);
+}
+
+void ReportPreview::Impl::autoSize()
+{
+    if (autoSizing)
+        return; // a click that arrives while the search yields
+    autoSizing = true;
+    const FontChoice &f = program.state.printFont;
+    document.setFont(f);
+    const QString testLine(options.autoSizeLetters, QLatin1Char('n'));
+    const double found = fontAutoSize(document, testLine, yieldToEvents);
+    program.state.printFont.pointSize = std::max(1.0, std::trunc(found));
+    autoSizing = false;
+    showFontValues();
+    bringSmallButtonsToFront();
+    cancelButton->setFocus();
+    q->rebuild();
+}
+
+ReportPreview::ReportPreview(Program &program, Options options, QWidget *parent)
+    : QFrame(parent), d(new Impl(this, program, std::move(options)))
+{
+    setObjectName(QStringLiteral("SSPanel80"));
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    resize(d->placer.rect(0, 0, 8985, 6975).size());
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, systemDefaultColor());
+    setPalette(palette);
+
+    d->createRangeFrame();
+    d->createDisplayFrame();
+    d->createFontDisplays();
+    d->createButtons();
+    d->restoreGuideLineOption();
+    d->showFontValues();
+    d->showOrientation();
+    hide();
+}
+
+ReportPreview::~ReportPreview()
+{
+    delete d;
+}
+
+void ReportPreview::open()
+{
+    Q_EMIT statusTextChanged(tr("Print"));
+    FontChoice &f = d->program.state.printFont;
+    f.family = defaultPrintFont;
+    f.pointSize = defaultPrintSize;
+    f.bold = false;
+    f.italic = false;
+    d->fontButton->setEnabled(true);
+    d->setupButton->setEnabled(true);
+    d->showFontValues();
+    show();
+    raise();
+    setFocus();
+    d->bringSmallButtonsToFront();
+    d->cancelButton->setFocus();
+    yieldToEvents();
+    rebuild();
+}
+
+void ReportPreview::rebuild()
+{
+    BusyPointer busy(d->program.platform);
+    PrintDocument &doc = d->document;
+    doc.setPreview(true);
+    doc.setFont(d->program.state.printFont);
+    doc.setMargins(0);
+    doc.setIndentLeft(0);
+    doc.setIndentRight(0);
+    doc.setLineWidth(15);
+    doc.startDoc();
+    if (builder)
+        builder(doc);
+    doc.endDoc();
+    d->showOrientation();
+}
+
+bool ReportPreview::isShown() const
+{
+    return !isHidden();
+}
+
+bool ReportPreview::isEnlarged() const
+{
+    return d->enlarged;
+}
+
+void ReportPreview::toggleEnlarge()
+{
+    PageView *view = d->view;
+    d->enlarged = !d->enlarged;
+    if (d->enlarged) {
+        d->enlargeButton->setText(tr("Normal"));
+        const int margin = d->placer.px(60);
+        view->setGeometry(margin, view->y(), width() - 2 * margin, view->height());
+        view->setZoom(PageView::Zoom::PageWidth);
+        d->bringSmallButtonsToFront();
+    } else {
+        d->enlargeButton->setText(tr("Enlarge"));
+        view->setGeometry(d->normalLeft, view->y(), d->normalWidth, view->height());
+        view->setZoom(PageView::Zoom::WholePage);
+        d->bringSmallButtonsToFront();
+        d->cancelButton->setFocus();
+    }
+    yieldToEvents();
+}
+
+void ReportPreview::cancel()
+{
+    hide();
+    yieldToEvents();
+    Q_EMIT statusTextChanged(QString());
+}
+
+void ReportPreview::windowActivated(bool fullScreen)
+{
+    const int top = d->placer.px(fullScreen ? 30 : 115);
+    d->autoSizeButton->move(d->autoSizeButton->x(), top);
+    d->enlargeButton->move(d->enlargeButton->x(), top);
+    // While enlarged the preview's geometry is not its normal one; keeping
+    // it would make "Normal" restore the enlarged size.
+    if (!d->enlarged) {
+        d->normalLeft = d->view->x();
+        d->normalWidth = d->view->width();
+    }
+}
+
+PrintDocument &ReportPreview::document()
+{
+    return d->document;
+}
+
+PageView *ReportPreview::pageView() const
+{
+    return d->view;
+}
 
 } // namespace tq

@@ -9,6 +9,7 @@
 namespace tq {
 
 struct Program;
+class PageView;
 class PrintDocument;
 
 class ReportPreview : public QFrame
@@ -36,6 +37,10 @@ public:
     // Each time the tool window becomes active: small-button tops and the
     // preview geometry that "Normal" returns to.
     void windowActivated(bool fullScreen);
+
+    // The document the builder fills, and the view that shows its pages.
+    PrintDocument &document();
+    PageView *pageView() const;
 
 Q_SIGNALS:
     void statusTextChanged(const QString &text); // empty text: back to the window caption
