@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -259,22 +260,36 @@ private Q_SLOTS:
         QVERIFY(hasInk(two, secondText) && !hasInk(two, firstText));
     }
 
+    void savesPdf_data()
+    {
+        QTest::addColumn<bool>("throughPrinter");
+        QTest::newRow("pdf file") << false;
+        QTest::newRow("printer printing to a file") << true;
+    }
     void savesPdf()
     {
+        QFETCH(bool, throughPrinter);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("report.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        auto save = [&](const PrintDocument &doc) { return throughPrinter ? doc.print(printer) : doc.savePdf(path); };
         PrintDocument doc;
-        QVERIFY(!doc.savePdf(path)); // nothing to save
+        doc.setOrientation(QPageLayout::Landscape);
+        QVERIFY(!save(doc)); // nothing to save
         start(doc);
         doc.paragraph(QStringLiteral("Home Calculator Results"));
         doc.newPage();
         doc.paragraph(QStringLiteral("Page Number 2"));
         doc.endDoc();
-        QVERIFY(doc.savePdf(path));
+        QVERIFY(save(doc));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.read(5) == "%PDF-");
         QVERIFY(file.size() > 1000);
+        if (throughPrinter)
+            QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
     }
 };
 
