@@ -15,7 +15,10 @@ namespace {
 // would silently drop out of the table.
 constexpr double countSlack = 1e-9;
 
-int stepCount(double span, double step) { return int(std::floor(span / step + countSlack)) + 1; }
+int stepCount(double span, double step)
+{
+    return int(std::floor(span / step + countSlack)) + 1;
+}
 
 int paymentsFor(double length, LengthUnit unit)
 {
@@ -52,13 +55,20 @@ bool PaymentTable::contains(int row, int column) const
 
 double PaymentTable::payment(int row, int column) const
 {
-    return contains(row, column) ? m_payments[std::size_t(row - 1) * m_lengths.size() + std::size_t(column - 1)]
-                                 : 0.0;
+    return contains(row, column)
+               ? m_payments[std::size_t(row - 1) * m_lengths.size() + std::size_t(column - 1)]
+               : 0.0;
 }
 
-int PaymentTable::paymentCount(int column) const { return paymentsFor(length(column), m_unit); }
+int PaymentTable::paymentCount(int column) const
+{
+    return paymentsFor(length(column), m_unit);
+}
 
-double PaymentTable::referencePayment() const { return payment(rowCount(), columnCount()); }
+double PaymentTable::referencePayment() const
+{
+    return payment(rowCount(), columnCount());
+}
 
 double LoanEngine::loanAmount(const LoanInputs &inputs)
 {
@@ -166,6 +176,9 @@ std::optional<AmortizationSchedule> LoanEngine::buildSchedule(const PaymentTable
     return s;
 }
 
-QString LoanEngine::rateLabel(double rate) { return formatPattern(rate, u"0.0") + u'%'; }
+QString LoanEngine::rateLabel(double rate)
+{
+    return formatPattern(rate, u"0.0") + u'%';
+}
 
 } // namespace tq

@@ -1,5 +1,5 @@
-#include "loan/loanengine.h"
 #include "fakes.h"
+#include "loan/loanengine.h"
 
 #include <QApplication>
 #include <QTest>
@@ -13,7 +13,10 @@ Q_DECLARE_METATYPE(tq::DownPaymentMode)
 
 namespace {
 
-double cents(double v) { return std::round(v * 100.0) / 100.0; }
+double cents(double v)
+{
+    return std::round(v * 100.0) / 100.0;
+}
 
 LoanInputs loan(double amount, LengthUnit unit, double length, double rate)
 {
@@ -117,14 +120,14 @@ private Q_SLOTS:
                                            << QList<double>{6.0, 6.5, 7.0} << QList<double>{30};
         QTest::newRow("typed whole steps") << Y << 30.0 << 30.0 << true << true << 1.3 << 2.3 << ok
                                            << QList<double>{1.3, 1.8, 2.3} << QList<double>{30};
-        QTest::newRow("max typed 0 min 5") << Y << 5.0 << 0.0 << true << true << 6.0 << 6.0 << ok
-                                           << QList<double>{6.0} << QList<double>{5};
+        QTest::newRow("max typed 0 min 5")
+            << Y << 5.0 << 0.0 << true << true << 6.0 << 6.0 << ok << QList<double>{6.0} << QList<double>{5};
         QTest::newRow("max rate 0.4 exchanged") << Y << 30.0 << 30.0 << true << true << 7.0 << 0.4 << ok
                                                 << QList<double>{7.0} << QList<double>{30};
         QTest::newRow("no lengths") << Y << 10.0 << 20.0 << false << false << 6.0 << 7.0
                                     << RangeFailure::NoMaximumLength << none << none;
-        QTest::newRow("both lengths 0") << Y << 0.0 << 0.0 << true << true << 6.0 << 7.0
-                                        << RangeFailure::NoMaximumLength << none << none;
+        QTest::newRow("both lengths 0")
+            << Y << 0.0 << 0.0 << true << true << 6.0 << 7.0 << RangeFailure::NoMaximumLength << none << none;
         QTest::newRow("max 0 min empty") << M << 0.0 << 0.0 << false << true << 6.0 << 7.0
                                          << RangeFailure::NoMaximumLength << none << none;
         QTest::newRow("rates 0") << Y << 30.0 << 30.0 << true << true << 0.0 << 0.0
@@ -141,8 +144,8 @@ private Q_SLOTS:
                                                << RangeFailure::LengthTooLong << none << none;
         QTest::newRow("rate 100") << M << 12.0 << 12.0 << true << true << 99.5 << 100.0 << ok
                                   << QList<double>{99.5, 100.0} << QList<double>{12};
-        QTest::newRow("rate above 100") << M << 12.0 << 12.0 << true << true << 100.5 << 6.0
-                                        << RangeFailure::RateTooHigh << none << none;
+        QTest::newRow("rate above 100")
+            << M << 12.0 << 12.0 << true << true << 100.5 << 6.0 << RangeFailure::RateTooHigh << none << none;
     }
     void ranges()
     {
@@ -209,10 +212,10 @@ private Q_SLOTS:
         QTest::addColumn<double>("totalInterest");
         QTest::addColumn<double>("lastBalance");
         QTest::addColumn<QString>("label");
-        QTest::newRow("30 years at 6") << 100000.0 << LengthUnit::Years << 30.0 << 6.0 << 599.55 << 360
-                                       << 115838.23 << 0.04 << "6.0%";
-        QTest::newRow("12 months at 0.5") << 10000.0 << LengthUnit::Months << 12.0 << 0.5 << 835.59 << 12
-                                          << 27.11 << 0.01 << "0.5%";
+        QTest::newRow("30 years at 6")
+            << 100000.0 << LengthUnit::Years << 30.0 << 6.0 << 599.55 << 360 << 115838.23 << 0.04 << "6.0%";
+        QTest::newRow("12 months at 0.5")
+            << 10000.0 << LengthUnit::Months << 12.0 << 0.5 << 835.59 << 12 << 27.11 << 0.01 << "0.5%";
         QTest::newRow("no loan") << 0.0 << LengthUnit::Years << 5.0 << 6.5 << 0.0 << 60 << 0.0 << 0.0
                                  << "6.5%";
     }
