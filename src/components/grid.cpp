@@ -1,0 +1,429 @@
+#include "components/grid.h"
+
+#include "common/recordfile.h"
+#include "common/safefile.h"
+#include "common/twips.h"
+#include "components/gridheader.h"
+#include "components/gridmodel.h"
+#include "components/gridview.h"
+
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace tq {
+
+Grid::Grid(QWidget *parent)
+    : QWidget(parent), m_model(new GridModel(this)), m_view(new GridView(*m_model, this))
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+    setFocusProxy(m_view);
+
+    connect(m_view, &GridView::gridClicked, this, &Grid::clicked);
+    connect(m_view, &GridView::gridDoubleClicked, this, &Grid::doubleClicked);
+    connect(m_view, &GridView::blockChanged, this, &Grid::selectionChanged);
+    connect(m_view, &GridView::cursorMoved, this, &Grid::cursorMoved);
+    connect(m_view, &GridView::keyReleased, this, &Grid::keyReleased);
+    connect(m_view, &GridView::buttonReleased, this, &Grid::mouseReleased);
+    connect(m_view, &GridView::editorTextEdited, this, &Grid::editorTextChanged);
+    connect(m_view, &GridView::editFinished, this, &Grid::editFinished);
+    connect(m_view, &GridView::headingClicked, this, &Grid::sortByHeading);
+    connect(m_model, &GridModel::cellEdited, this, &Grid::cellChanged);
+}
+
+Grid::~Grid() = default;
+
+int Grid::rows() const
+{
+    return m_model->rows();
+}
+
+void Grid::setRows(int rows)
+{
+    m_view->changeShape([&] { m_model->setRows(rows); });
+}
+
+int Grid::cols() const
+{
+    return m_model->cols();
+}
+
+void Grid::setCols(int cols)
+{
+    m_view->changeShape([&] { m_model->setCols(cols); });
+}
+
+int Grid::fixedRows() const
+{
+    return m_model->fixedRows();
+}
+
+void Grid::setFixedRows(int count)
+{
+    m_view->changeShape([&] { m_model->setFixedRows(count); });
+    m_view->horizontalHeader()->setVisible(m_model->fixedRows() > 0);
+}
+
+int Grid::fixedCols() const
+{
+    return m_model->fixedCols();
+}
+
+void Grid::setFixedCols(int count)
+{
+    m_view->changeShape([&] { m_model->setFixedCols(count); });
+    m_view->verticalHeader()->setVisible(m_model->fixedCols() > 0);
+}
+
+QString Grid::text(int row, int col) const
+{
+    return m_model->text(row, col);
+}
+
+void Grid::setText(int row, int col, const QString &text)
+{
+    if (m_model->setText(row, col, text))
+        Q_EMIT cellChanged(row, col);
+}
+
+void Grid::setRowTexts(int row, const QStringList &texts, int firstCol)
+{
+    for (int i = 0; i < texts.size(); ++i)
+        setText(row, firstCol + i, texts[i]);
+}
+
+int Grid::currentRow() const
+{
+    return m_view->cursorRow();
+}
+
+void Grid::setCurrentRow(int row)
+{
+    m_view->moveCursorTo(row, m_view->cursorCol());
+}
+
+int Grid::currentCol() const
+{
+    return m_view->cursorCol();
+}
+
+void Grid::setCurrentCol(int col)
+{
+    m_view->moveCursorTo(m_view->cursorRow(), col);
+}
+
+void Grid::setCurrentCell(int row, int col)
+{
+    m_view->moveCursorTo(row, col);
+}
+
+QString Grid::currentText() const
+{
+    return m_model->text(currentRow(), currentCol());
+}
+
+void Grid::setCurrentText(const QString &text)
+{
+    setText(currentRow(), currentCol(), text);
+}
+
+void Grid::insertRow(int index, const QString &tabSeparatedTexts)
+{
+    m_view->changeShape([&] { m_model->insertGridRow(index, tabSeparatedTexts.split(u'\t')); });
+}
+
+void Grid::removeRow(int index)
+{
+    m_view->changeShape([&] { m_model->removeGridRow(index); });
+}
+
+int Grid::selectionEndRow() const
+{
+    return m_view->endRow();
+}
+
+int Grid::selectionEndCol() const
+{
+    return m_view->endCol();
+}
+
+void Grid::setSelectionEnd(int row, int col)
+{
+    m_view->setBlockEnd(row, col);
+}
+
+GridBlock Grid::selectedBlock() const
+{
+    return m_view->block();
+}
+
+Grid::Selection Grid::selectionMode() const
+{
+    return m_view->selectionKind();
+}
+
+void Grid::setSelectionMode(Selection mode)
+{
+    m_view->setSelectionKind(mode);
+}
+
+void Grid::selectRow(int row)
+{
+    m_view->selectWholeRow(row);
+}
+
+Grid::Highlight Grid::highlight() const
+{
+    return m_view->highlight();
+}
+
+void Grid::setHighlight(Highlight mode)
+{
+    m_view->setHighlight(mode);
+}
+
+double Grid::dpiX() const
+{
+    return logicalDpiX();
+}
+
+double Grid::dpiY() const
+{
+    return logicalDpiY();
+}
+
+int Grid::colWidth(int col) const
+{
+    if (col < 0 || col >= cols())
+        return 0;
+    const int pixels =
+        col < fixedCols() ? m_view->rowHeader()->thickness() : m_view->columnWidth(col - fixedCols());
+    return int(std::lround(pixelsToTwips(pixels, dpiX())));
+}
+
+void Grid::setColWidth(int col, int twips)
+{
+    if (col < 0 || col >= cols())
+        return;
+    const int pixels = std::max(0, twipsToPixels(twips, dpiX()));
+    if (col < fixedCols())
+        m_view->setHeadingThickness(Qt::Vertical, pixels);
+    else
+        m_view->setColumnWidth(col - fixedCols(), pixels);
+}
+
+int Grid::rowHeight(int row) const
+{
+    if (row < 0 || row >= rows())
+        return 0;
+    const int pixels =
+        row < fixedRows() ? m_view->colHeader()->thickness() : m_view->rowHeight(row - fixedRows());
+    return int(std::lround(pixelsToTwips(pixels, dpiY())));
+}
+
+void Grid::setRowHeight(int row, int twips)
+{
+    if (row < 0 || row >= rows())
+        return;
+    const int pixels = std::max(0, twipsToPixels(twips, dpiY()));
+    if (row < fixedRows())
+        m_view->setHeadingThickness(Qt::Horizontal, pixels);
+    else
+        m_view->setRowHeight(row - fixedRows(), pixels);
+}
+
+int Grid::widthTwips() const
+{
+    return int(std::lround(pixelsToTwips(width(), dpiX())));
+}
+
+int Grid::heightTwips() const
+{
+    return int(std::lround(pixelsToTwips(height(), dpiY())));
+}
+
+void Grid::resizeTwips(int width, int height)
+{
+    resize(twipsToPixels(width, dpiX()), twipsToPixels(height, dpiY()));
+}
+
+void Grid::setColAlignment(int col, Qt::Alignment alignment)
+{
+    m_model->setColAlignment(col, alignment);
+}
+
+Qt::Alignment Grid::colAlignment(int col) const
+{
+    return m_model->colAlignment(col);
+}
+
+void Grid::setFixedAlignment(int col, Qt::Alignment alignment)
+{
+    m_model->setFixedAlignment(col, alignment);
+}
+
+Qt::Alignment Grid::fixedAlignment(int col) const
+{
+    return m_model->fixedAlignment(col);
+}
+
+void Grid::setCellPicture(int row, int col, const QPixmap &picture)
+{
+    m_model->setPicture(row, col, picture);
+}
+
+QPixmap Grid::cellPicture(int row, int col) const
+{
+    return m_model->picture(row, col);
+}
+
+QColor Grid::backgroundColor() const
+{
+    return m_view->palette().color(QPalette::Base);
+}
+
+void Grid::setBackgroundColor(const QColor &colour)
+{
+    QPalette pal = m_view->palette();
+    pal.setColor(QPalette::Base, colour);
+    m_view->setPalette(pal);
+}
+
+void Grid::setCellBackground(const GridBlock &block, const QColor &colour)
+{
+    m_model->setBackground(block, colour);
+}
+
+QColor Grid::cellBackground(int row, int col) const
+{
+    return m_model->background(row, col);
+}
+
+void Grid::setBackgroundPicture(const QPixmap &picture)
+{
+    m_view->setBackgroundPicture(picture);
+}
+
+bool Grid::hasBackgroundPicture() const
+{
+    return !m_view->backgroundPicture().isNull();
+}
+
+QColor Grid::textColor() const
+{
+    return m_view->palette().color(QPalette::Text);
+}
+
+void Grid::setTextColor(const QColor &colour)
+{
+    QPalette pal = m_view->palette();
+    pal.setColor(QPalette::Text, colour);
+    m_view->setPalette(pal);
+}
+
+QString Grid::fontName() const
+{
+    return m_view->font().family();
+}
+
+Grid::ScrollBars Grid::scrollBars() const
+{
+    return m_scrollBars;
+}
+
+void Grid::setScrollBars(ScrollBars bars)
+{
+    m_scrollBars = bars;
+    const bool horizontal = bars == ScrollBars::Horizontal || bars == ScrollBars::Both;
+    const bool vertical = bars == ScrollBars::Vertical || bars == ScrollBars::Both;
+    m_view->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    m_view->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
+
+bool Grid::isEditable() const
+{
+    return m_model->isEditable();
+}
+
+void Grid::setEditable(bool editable)
+{
+    m_model->setEditable(editable);
+    m_view->setEditTriggers(editable ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                           QAbstractItemView::AnyKeyPressed
+                                     : QAbstractItemView::NoEditTriggers);
+}
+
+void Grid::setEditMask(int col, const QString &mask)
+{
+    m_view->setEditMask(col, mask);
+}
+
+QString Grid::editMask(int col) const
+{
+    return m_view->editMask(col);
+}
+
+bool Grid::isEditing() const
+{
+    return m_view->isEditing();
+}
+
+QString Grid::editorText() const
+{
+    return m_view->editorText();
+}
+
+bool Grid::sortsOnHeadingClick() const
+{
+    return m_sortOnHeadingClick;
+}
+
+void Grid::setSortOnHeadingClick(bool enabled)
+{
+    m_sortOnHeadingClick = enabled;
+}
+
+void Grid::sort(int col, Qt::SortOrder order)
+{
+    m_view->changeShape([&] { m_model->sortRows(col, order); });
+}
+
+void Grid::sortByHeading(int col)
+{
+    if (!m_sortOnHeadingClick)
+        return;
+    const bool again = col == m_lastSortCol && m_lastSortOrder == Qt::AscendingOrder;
+    const Qt::SortOrder order = again ? Qt::DescendingOrder : Qt::AscendingOrder;
+    sort(col, order);
+    m_lastSortCol = col;
+    m_lastSortOrder = order;
+    Q_EMIT sortFinished(col, order);
+}
+
+bool Grid::saveTabSeparated(const QString &path) const
+{
+    return writeFileAtomically(path, RecordFile::encodeText(m_model->tabSeparatedText()));
+}
+
+void Grid::setScrollTipProvider(ScrollTipProvider provider)
+{
+    m_view->setScrollTipProvider(std::move(provider));
+}
+
+QTableView *Grid::tableView() const
+{
+    return m_view;
+}
+
+GridSpot Grid::cellSpot(int row, int col) const
+{
+    return m_view->spot(row, col);
+}
+
+void Grid::setAccessibleTableName(const QString &name)
+{
+    m_view->setAccessibleName(name);
+}
+
+} // namespace tq
