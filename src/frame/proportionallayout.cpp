@@ -3,6 +3,7 @@
 #include "common/twips.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tq {
 
@@ -12,6 +13,20 @@ void ProportionalLayout::add(QWidget *widget, const QRect &twips)
     m_entries.append({widget, twips, widget->font()});
     const Entry &e = m_entries.constLast();
     e.widget->setGeometry(toPixels(e.twips));
+}
+
+void ProportionalLayout::addTree(QWidget *root, const QRect &twips)
+{
+    const QList<QWidget *> children = root->findChildren<QWidget *>();
+    for (QWidget *child : children) {
+        if (child->isWindow())
+            continue;
+        const QRect g = child->geometry();
+        add(child, QRect(int(std::lround(pixelsToTwips(g.x(), m_dpi))), int(std::lround(pixelsToTwips(g.y(), m_dpi))),
+                         int(std::lround(pixelsToTwips(g.width(), m_dpi))),
+                         int(std::lround(pixelsToTwips(g.height(), m_dpi)))));
+    }
+    add(root, twips);
 }
 
 void ProportionalLayout::remove(const QWidget *widget)

@@ -16,6 +16,9 @@ class ProportionalLayout
 public:
     // Geometry is relative to the widget's parent, as designed.
     void add(QWidget *widget, const QRect &twips);
+    // A widget that placed its own children at design size (in pixels at this
+    // layout's dpi): they scale with it.
+    void addTree(QWidget *root, const QRect &twips);
     void remove(const QWidget *widget);
 
     void setDpi(double dpi) { m_dpi = dpi; }

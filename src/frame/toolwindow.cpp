@@ -480,9 +480,9 @@ void ToolWindow::attachReportPreview(ReportPreview *preview)
     m_preview = preview;
     preview->setParent(m_panel);
     const QSize p = m_config.panelDesignTwips;
-    placeScaled(preview, QRect(QPoint((p.width() - previewDesignTwips.width()) / 2,
-                                      (p.height() - previewDesignTwips.height()) / 2),
-                               previewDesignTwips));
+    m_layout->addTree(preview, QRect(QPoint((p.width() - previewDesignTwips.width()) / 2,
+                                            (p.height() - previewDesignTwips.height()) / 2),
+                                     previewDesignTwips));
     preview->raise();
     connect(preview, &ReportPreview::statusTextChanged, this, &ToolWindow::setStatusText);
 }

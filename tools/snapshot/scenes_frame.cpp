@@ -1,0 +1,94 @@
+// The bare tool window frame around a small demo tool, in both display modes,
+// with hidden toolbars, and with the report preview over the main panel.
+#include "snapshot.h"
+
+#include "frame/reportpreview.h"
+#include "frame/toolwindow.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+class DemoTool : public tq::ToolWindow
+{
+public:
+    DemoTool(tq::Program &program, QWidget *launcher) : ToolWindow(program, launcher, config())
+    {
+        auto *face = new QLabel;
+        face->setObjectName(QStringLiteral("Label4"));
+        placeInPanel(face, {60, 420, 9710, 6720});
+        setPanelColourWidget(face);
+        auto *note = new QLabel(QStringLiteral("The tool's own controls go here."));
+        note->setAlignment(Qt::AlignCenter);
+        placeInPanel(note, {1445, 3000, 6960, 400});
+        const QStringList captions{QStringLiteral("&Calculate"), QStringLiteral("&Print"), QStringLiteral("E&xit")};
+        const int lefts[] = {1445, 3895, 6315};
+        for (int i = 0; i < 3; ++i)
+            placeInPanel(new QPushButton(captions[i]), {lefts[i], 6400, 2100, 428});
+        preview = new tq::ReportPreview(program, {tq::ToolId::HomeCalc}, this);
+        preview->builder = [](tq::PrintDocument &) {};
+        attachReportPreview(preview);
+    }
+
+    static tq::ToolWindowConfig config()
+    {
+        tq::ToolWindowConfig c;
+        c.tool = tq::ToolId::HomeCalc;
+        c.objectName = QStringLiteral("DemoTool");
+        c.caption = QStringLiteral("Home Calculator");
+        c.ownTopButton = 13;
+        c.helpId = 3011;
+        c.colourQuestion = QStringLiteral("Save changes made to Panel Color?");
+        return c;
+    }
+
+    tq::ReportPreview *preview = nullptr;
+};
+
+void render(tq::snapshot::Context &ctx, const QString &name, const std::function<void(DemoTool &)> &before = {})
+{
+    QWidget launcher;
+    auto *window = new DemoTool(ctx.program, &launcher);
+    window->show();
+    window->activateWindow();
+    QApplication::processEvents();
+    if (before)
+        before(*window);
+    QApplication::processEvents();
+    ctx.save(window, name);
+    delete window;
+}
+
+} // namespace
+
+TQ_SNAPSHOT_SCENE("frame-smaller")
+{
+    ctx.program.state.displayMode = tq::DisplayMode::Smaller;
+    ctx.program.state.launcherGeometry = QRect(0, 0, 800, 600);
+    render(ctx, QStringLiteral("frame-smaller"));
+}
+
+TQ_SNAPSHOT_SCENE("frame-full")
+{
+    ctx.program.state.displayMode = tq::DisplayMode::FullScreen;
+    ctx.program.state.launcherGeometry = QRect(0, 0, 1366, 740);
+    render(ctx, QStringLiteral("frame-full"));
+}
+
+TQ_SNAPSHOT_SCENE("frame-toolbars-hidden")
+{
+    ctx.program.state.displayMode = tq::DisplayMode::Smaller;
+    ctx.program.state.launcherGeometry = QRect(0, 0, 800, 600);
+    ctx.program.state.topToolbarHidden = true;
+    ctx.program.state.sideToolbarsHidden = true;
+    render(ctx, QStringLiteral("frame-toolbars-hidden"));
+}
+
+TQ_SNAPSHOT_SCENE("frame-preview-full")
+{
+    ctx.program.state.displayMode = tq::DisplayMode::FullScreen;
+    ctx.program.state.launcherGeometry = QRect(0, 0, 1366, 740);
+    render(ctx, QStringLiteral("frame-preview-full"), [](DemoTool &w) { w.preview->open(); });
+}
