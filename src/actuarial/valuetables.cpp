@@ -178,7 +178,7 @@ public:
 private:
     float cellValue(float rate, double year) const
     {
-        const int n = int(std::nearbyint(year * m_perYear)); // halves to even
+        const double n = std::nearbyint(year * m_perYear); // whole periods, halves to even
         const double i = double(rate) / m_perYear / 100.0;
         const double f = toFloat(std::pow(i + 1.0, n));
         const double a = m_amount;
