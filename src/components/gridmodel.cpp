@@ -155,7 +155,8 @@ bool GridModel::insertGridRow(int row, const QStringList &texts)
     flushChanges();
     beginInsertRows({}, row - m_fixedRows, row - m_fixedRows);
     const auto at = m_cells.begin() + std::ptrdiff_t(row) * m_cols;
-    m_cells.insert(at, size_t(m_cols), Cell{});
+    std::vector<Cell> fresh(static_cast<size_t>(m_cols));
+    m_cells.insert(at, std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
     ++m_rows;
     for (int c = 0; c < std::min<int>(m_cols, int(texts.size())); ++c)
         cell(row, c).text = texts[c];
@@ -178,7 +179,7 @@ bool GridModel::removeGridRow(int row)
 
 QColor GridModel::background(int row, int col) const
 {
-    return isInside(row, col) ? cell(row, col).background : QColor();
+    return isInside(row, col) && cell(row, col).style ? cell(row, col).style->background : QColor();
 }
 
 void GridModel::setBackground(const GridBlock &block, const QColor &colour)
@@ -186,24 +187,31 @@ void GridModel::setBackground(const GridBlock &block, const QColor &colour)
     const int top = std::max(block.top, 0), left = std::max(block.left, 0);
     const int bottom = std::min(block.bottom, m_rows - 1), right = std::min(block.right, m_cols - 1);
     for (int r = top; r <= bottom; ++r)
-        for (int c = left; c <= right; ++c) {
-            cell(r, c).background = colour;
-            markChanged(r, c);
-        }
+        for (int c = left; c <= right; ++c)
+            changeStyle(r, c, [&colour](CellStyle &style) { style.background = colour; });
 }
 
 QPixmap GridModel::picture(int row, int col) const
 {
-    if (!isInside(row, col) || !cell(row, col).picture)
+    if (!isInside(row, col) || !cell(row, col).style)
         return {};
-    return *cell(row, col).picture;
+    return cell(row, col).style->picture;
 }
 
 void GridModel::setPicture(int row, int col, const QPixmap &picture)
 {
-    if (!isInside(row, col))
-        return;
-    cell(row, col).picture = picture.isNull() ? nullptr : std::make_shared<const QPixmap>(picture);
+    if (isInside(row, col))
+        changeStyle(row, col, [&picture](CellStyle &style) { style.picture = picture; });
+}
+
+void GridModel::changeStyle(int row, int col, const std::function<void(CellStyle &)> &change)
+{
+    std::unique_ptr<CellStyle> &style = cell(row, col).style;
+    if (!style)
+        style = std::make_unique<CellStyle>();
+    change(*style);
+    if (!style->background.isValid() && style->picture.isNull())
+        style.reset();
     markChanged(row, col);
 }
 
@@ -375,9 +383,9 @@ QVariant GridModel::cellData(int row, int col, int role, bool fixed) const
         return int(align | Qt::AlignVCenter);
     }
     case Qt::BackgroundRole:
-        return c.background.isValid() ? QVariant(QBrush(c.background)) : QVariant();
+        return c.style && c.style->background.isValid() ? QVariant(QBrush(c.style->background)) : QVariant();
     case PictureRole:
-        return c.picture ? QVariant(*c.picture) : QVariant();
+        return c.style && !c.style->picture.isNull() ? QVariant(c.style->picture) : QVariant();
     default:
         return {};
     }

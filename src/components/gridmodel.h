@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QPixmap>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -87,10 +88,14 @@ Q_SIGNALS:
     void cornerChanged();
 
 private:
+    // Colours and pictures are rare, so a cell carries them only when set.
+    struct CellStyle {
+        QColor background;
+        QPixmap picture;
+    };
     struct Cell {
         QString text;
-        QColor background;
-        std::shared_ptr<const QPixmap> picture;
+        std::unique_ptr<CellStyle> style;
     };
     Cell &cell(int row, int col) { return m_cells[size_t(row) * size_t(m_cols) + size_t(col)]; }
     const Cell &cell(int row, int col) const { return m_cells[size_t(row) * size_t(m_cols) + size_t(col)]; }
@@ -98,6 +103,7 @@ private:
     void markChanged(int row, int col);
     void scheduleFlush();
     void resizeAlignments();
+    void changeStyle(int row, int col, const std::function<void(CellStyle &)> &change);
 
     int m_rows = 2;
     int m_cols = 2;
