@@ -11,9 +11,9 @@
 
 namespace tq {
 
-QString Program::findDataFile(const QString &name) const
+QString Program::findDataFile(const QDir &programFolder, const QString &name)
 {
-    for (const QString &base : {folder.path(), QStringLiteral(TQ_DATADIR), QStringLiteral(TQ_SOURCE_RESOURCES)}) {
+    for (const QString &base : {programFolder.path(), QStringLiteral(TQ_DATADIR), QStringLiteral(TQ_SOURCE_RESOURCES)}) {
         if (base.isEmpty())
             continue;
         const QString path = QDir(base).filePath(name);

@@ -40,7 +40,9 @@ struct Program {
 
     // Finds a shipped file (picture, help page) in the program folder first,
     // then in the installed data folder. Empty when neither has it.
-    QString findDataFile(const QString &name) const;
+    QString findDataFile(const QString &name) const { return findDataFile(folder, name); }
+    // The same search for a program folder before its Program exists.
+    static QString findDataFile(const QDir &programFolder, const QString &name);
 };
 
 // Shows the busy pointer for the lifetime of the guard.

@@ -1,0 +1,143 @@
+// House rules the compiler cannot check: layering of the widget-free code,
+// dialogs and the clock only behind their seams, and source free of
+// references to the requirements document.
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QSet>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+struct SourceFile {
+    QString relative; // to src/
+    QString text;
+};
+
+QList<SourceFile> readTree(const QStringList &patterns)
+{
+    QList<SourceFile> out;
+    const QDir root(QStringLiteral(TQ_SOURCE_DIR));
+    QDirIterator it(root.path(), patterns, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile f(it.next());
+        if (f.open(QIODevice::ReadOnly))
+            out.append({root.relativeFilePath(f.fileName()), QString::fromUtf8(f.readAll())});
+    }
+    return out;
+}
+
+QList<SourceFile> sources() { return readTree({QStringLiteral("*.h"), QStringLiteral("*.cpp")}); }
+
+// The files listed in the build's engine libraries (tq_layer(<tool>_engine ...)).
+QSet<QString> engineLibraryFiles()
+{
+    static const QRegularExpression layer(QStringLiteral("tq_layer\\(\\s*\\w+_engine\\b([^)]*)\\)"));
+    QSet<QString> files;
+    for (const SourceFile &cmake : readTree({QStringLiteral("CMakeLists.txt")})) {
+        const QString folder = QFileInfo(cmake.relative).path();
+        for (auto m = layer.globalMatch(cmake.text); m.hasNext();) {
+            for (const QString &token : m.next().captured(1).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+                files.insert(folder + u'/' + token);
+        }
+    }
+    return files;
+}
+
+const QRegularExpression &guiInclude()
+{
+    static const QRegularExpression re(QStringLiteral(
+        "#\\s*include\\s*[<\"](QtWidgets/|QtGui/|QWidget|QColor|QFont|QPainter|QPixmap|QImage|QApplication|QGuiApplication|QPalette|QIcon|QPen|QBrush)[^>\"]*[>\"]"));
+    return re;
+}
+
+const QRegularExpression &directCall()
+{
+    static const QRegularExpression re(QStringLiteral(
+        "QMessageBox::|QInputDialog::get|QColorDialog::getColor|QFontDialog::getFont|QDate::currentDate|QDateTime::currentDateTime"));
+    return re;
+}
+
+const QRegularExpression &requirementWords()
+{
+    static const QRegularExpression re(QStringLiteral("\\bPart \\d+\\.|\\bspec\\b|\\bspecification\\b"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    return re;
+}
+
+// Files that must stay free of widgets and painting: the common layer and every engine.
+bool mustBeWidgetFree(const QString &relative, const QSet<QString> &engineFiles)
+{
+    return relative.startsWith(u"common/") || relative.contains(u"engine", Qt::CaseInsensitive)
+        || engineFiles.contains(relative);
+}
+
+bool outsideSeams(const QString &relative)
+{
+    static const QRegularExpression seam(QStringLiteral("^components/(prompter|platform|clock)\\."));
+    return !seam.match(relative).hasMatch();
+}
+
+// Every rule broken by the given files, as "file: offending text".
+QStringList violations(const QList<SourceFile> &files, const QSet<QString> &engineFiles)
+{
+    QStringList found;
+    const auto check = [&](const SourceFile &f, const QRegularExpression &rule) {
+        if (const auto m = rule.match(f.text); m.hasMatch())
+            found << f.relative + QStringLiteral(": ") + m.captured(0);
+    };
+    for (const SourceFile &f : files) {
+        if (mustBeWidgetFree(f.relative, engineFiles))
+            check(f, guiInclude());
+        if (outsideSeams(f.relative))
+            check(f, directCall());
+        check(f, requirementWords());
+    }
+    return found;
+}
+
+} // namespace
+
+class TestHouse : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void sourceTreeFound() { QVERIFY(sources().size() > 10); }
+
+    void engineLibrariesFound() { QVERIFY(!engineLibraryFiles().isEmpty()); }
+
+    void sourceTreeKeepsTheRules()
+    {
+        const QStringList found = violations(sources(), engineLibraryFiles());
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+    }
+
+    // The rules must bite: each sample breaks exactly one.
+    void rulesCatchOffences_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("widget in common") << "common/x.h" << "#include <QWidget>";
+        QTest::newRow("gui module in engine file") << "loan/loanengine.cpp" << "#include <QtGui/QColor>";
+        QTest::newRow("font in engine library") << "actuarial/valuetables.h" << "#include <QFont>";
+        QTest::newRow("message box in a window") << "loan/loansheet.cpp" << "QMessageBox::warning(this";
+        QTest::newRow("clock in a window") << "budget/budget1.cpp" << "auto d = QDate::currentDate();";
+        QTest::newRow("input box in a window") << "app/startfrm.cpp" << "QInputDialog::getText(";
+        QTest::newRow("document reference") << "app/startfrm.cpp" << "// as Part 1.1 says";
+        QTest::newRow("document word") << "app/startfrm.cpp" << "// per the spec";
+    }
+    void rulesCatchOffences()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, text);
+        const QSet<QString> engines{QStringLiteral("actuarial/valuetables.h")};
+        QCOMPARE(violations({{path, text}}, engines).size(), 1);
+        // The same text is allowed where its seam lives, or in a window for widgets.
+        QCOMPARE(violations({{QStringLiteral("components/prompter.cpp"), QStringLiteral("QMessageBox::warning(")}}, engines).size(), 0);
+        QCOMPARE(violations({{QStringLiteral("loan/loansheet.h"), QStringLiteral("#include <QWidget>")}}, engines).size(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHouse)
+#include "tst_house.moc"
