@@ -258,10 +258,14 @@ void GridView::syncSelectionModel()
         selection->clearCurrentIndex();
     // The selection model holds the block only while it is to be seen.
     const GridBlock b = block();
-    if (b.isValid() && isHighlightShown())
-        selection->select(QItemSelection(m_model.indexOf(b.top, b.left), m_model.indexOf(b.bottom, b.right)),
-                          QItemSelectionModel::ClearAndSelect);
-    else
+    if (b.isValid() && isHighlightShown()) {
+        QItemSelection cells(m_model.indexOf(b.top, b.left), m_model.indexOf(b.bottom, b.right));
+        // In a block of several cells the current one is left plain, so the
+        // user sees where the block started.
+        if (b.top != b.bottom || b.left != b.right)
+            cells.merge(QItemSelection(current, current), QItemSelectionModel::Deselect);
+        selection->select(cells, QItemSelectionModel::ClearAndSelect);
+    } else
         selection->clearSelection();
     m_syncing = wasSyncing;
 }

@@ -62,6 +62,8 @@ public:
     void setHeadingThickness(Qt::Orientation orientation, int pixels);
 
     GridSpot spot(int row, int col);
+    // Typing in a grid that is not editable does not jump to a matching cell.
+    void keyboardSearch(const QString &) override {}
 
 Q_SIGNALS:
     void gridClicked();

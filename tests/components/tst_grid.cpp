@@ -184,6 +184,8 @@ private Q_SLOTS:
         QCOMPARE(grid.selectedBlock(), (GridBlock{2, 1, 4, 3}));
         QVERIFY(grid.tableView()->selectionModel()->isSelected(grid.tableView()->model()->index(1, 0)));
         QVERIFY(!grid.tableView()->selectionModel()->isSelected(grid.tableView()->model()->index(4, 0)));
+        // the current cell is drawn plain inside its block
+        QVERIFY(!grid.tableView()->selectionModel()->isSelected(grid.tableView()->model()->index(3, 2)));
     }
 
     void columnSelectionHighlightsWholeColumns()
