@@ -493,6 +493,8 @@ bool ToolWindow::isPreviewShown() const { return m_preview && m_preview->isShown
 
 QWidget *ToolWindow::mainPanel() const { return m_panel; }
 
+ReportPreview *ToolWindow::reportPreview() const { return m_preview; }
+
 QAction *ToolWindow::sideButton(int number) const
 {
     const QList<QAction *> actions = m_side->actions();

@@ -91,7 +91,7 @@ public:
     int currentHelpId() const;
 
     QWidget *mainPanel() const;
-    ReportPreview *reportPreview() const { return m_preview; }
+    ReportPreview *reportPreview() const; // out of line: ReportPreview is incomplete here
     ActivityToolbar *topToolbar() const { return m_top; }
     QToolBar *sideToolbar() const { return m_side; }
     QAction *sideButton(int number) const; // 1-based
