@@ -122,27 +122,27 @@ QPixmap paintBanknote()
     for (const QPointF corner : {QPointF(36, 36), QPointF(346, 36), QPointF(36, 119), QPointF(346, 119)})
         p.drawPath(rosette(corner, 17, 40, 14, 9));
     p.setPen(QPen(midInk, 0.45));
-    p.drawPath(rosette(QPointF(292, 82), 44, 96, 21, 15));
+    p.drawPath(rosette(QPointF(300, 94), 36, 96, 21, 15));
 
     drawPortrait(p, QRectF(66, 28, 78, 100));
 
     QFont lettering(QStringLiteral("Times New Roman"));
-    lettering.setPixelSize(27);
+    lettering.setPixelSize(23);
     lettering.setBold(true);
     lettering.setLetterSpacing(QFont::AbsoluteSpacing, 2);
     p.setFont(lettering);
     p.setPen(ink);
-    p.drawText(QRectF(150, 18, 200, 34), Qt::AlignCenter, QStringLiteral("TALLYQUILL"));
+    p.drawText(QRectF(150, 20, 172, 30), Qt::AlignCenter, QStringLiteral("TALLYQUILL"));
     QFont small(QStringLiteral("Times New Roman"));
     small.setPixelSize(10);
     small.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
     p.setFont(small);
-    p.drawText(QRectF(150, 50, 200, 14), Qt::AlignCenter, QStringLiteral("HOUSEHOLD  LEDGER  NOTE"));
-    p.drawText(QRectF(150, 118, 120, 14), Qt::AlignCenter, QStringLiteral("ONE HUNDRED"));
+    p.drawText(QRectF(150, 48, 172, 14), Qt::AlignCenter, QStringLiteral("HOUSEHOLD LEDGER NOTE"));
+    p.drawText(QRectF(150, 112, 110, 14), Qt::AlignCenter, QStringLiteral("ONE HUNDRED"));
 
     for (const QPointF corner : {QPointF(36, 36), QPointF(346, 36), QPointF(36, 119), QPointF(346, 119)})
         drawNumeral(p, corner, 15);
-    drawNumeral(p, QPointF(292, 82), 30);
+    drawNumeral(p, QPointF(300, 94), 26);
     return pixmap;
 }
 

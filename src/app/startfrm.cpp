@@ -76,7 +76,7 @@ void Startfrm::buildPanel()
     m_faceLabel = new QLabel(m_background);
     m_faceLabel->setObjectName(QStringLiteral("Label1"));
     m_faceLabel->setAutoFillBackground(true);
-    m_faceLabel->setGeometry(px(1000), px(1000), px(135), px(135));
+    m_faceLabel->resize(px(135), px(135));
 
     m_panel = new CaptionPanel(m_background);
     m_panel->setObjectName(QStringLiteral("Panel3D7"));
@@ -264,6 +264,7 @@ void Startfrm::centrePanel()
 {
     const QSize outer = m_program.state.launcherSize;
     m_panel->move(outer.width() / 2 - m_panel->width() / 2, outer.height() / 2 - m_panel->height() / 2 - px(360));
+    m_faceLabel->move(m_panel->pos() + QPoint(px(150), px(150)));
 }
 
 void Startfrm::applyBackgroundColour()
