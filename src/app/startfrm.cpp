@@ -98,8 +98,9 @@ void Startfrm::buildPanel()
     m_version->setAlignment(Qt::AlignCenter);
     m_version->setGeometry(px(165), px(3800), px(8400), px(675));
 
-    QFont buttonFont(QStringLiteral("MS Sans Serif"));
-    buttonFont.setStyleHint(QFont::SansSerif);
+    // The desktop's own sans serif at the classic 8.25 points: asking for a
+    // family the system lacks costs a slow fallback search at start-up.
+    QFont buttonFont = font();
     buttonFont.setPointSizeF(8.25);
     void (Startfrm::*actions[8])() = {&Startfrm::openActuarial, &Startfrm::openCalculator, &Startfrm::openHomeCalc,
                                       &Startfrm::openLoan,      &Startfrm::openBudget,     &Startfrm::openWebSite,
