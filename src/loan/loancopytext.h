@@ -1,0 +1,38 @@
+#pragma once
+// The two clipboard texts of the loan calculator, built from what its grid
+// and boxes show. Lines end with CR LF; each text ends with a lone CR.
+#include "loan/loanengine.h"
+#include "loan/paymentsblock.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace tq {
+
+struct PaymentsCopySource {
+    QString purchaseText;      // the purchase amount box
+    double purchaseAmount = 0; // its stored value
+    double tableLoanAmount = 0;
+    QString loanAmountDisplay; // the loan amount label
+    double referencePayment = 0;
+    LengthUnit unit = LengthUnit::Years;
+    QString yearsNote; // appended in Years only
+    PaymentsBlock block;
+};
+
+struct AmortizationCopySource {
+    QString rateLabel;
+    double totalInterest = 0;
+    double payment = 0;
+    QList<QStringList> rows; // the five cell texts of each schedule row
+};
+
+// Width of a text in the window's font, for lining up mid-sized payments.
+using TextWidth = std::function<double(const QString &)>;
+
+// Nothing when the loan amount label holds no number: there is no amount to quote.
+std::optional<QString> paymentsCopyText(const PaymentsCopySource &source, const TextWidth &textWidth);
+QString amortizationCopyText(const AmortizationCopySource &source);
+
+} // namespace tq

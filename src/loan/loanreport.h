@@ -1,0 +1,41 @@
+#pragma once
+// The loan report: the highlighted columns of the payments table, or the
+// whole amortization schedule, written into a started print document whose
+// font is the report font. Positions are fractions of the page width so the
+// layout follows the orientation.
+#include "loan/loanengine.h"
+#include "loan/paymentsblock.h"
+
+#include <QString>
+
+namespace tq {
+
+class PrintDocument;
+
+struct PaymentsReportSource {
+    QString purchaseText;   // the purchase amount box
+    QString downCaption;    // "Percent Down:", "Percent Down" or "Amount Down"
+    QString downText;       // the down payment box
+    QString loanAmountText; // the loan amount label
+    LengthUnit unit = LengthUnit::Years;
+    QString yearsNote; // written after the table when not empty
+    PaymentsBlock block;
+};
+
+struct AmortizationReportSource {
+    QString purchaseText;
+    AmortizationSchedule schedule;
+};
+
+inline constexpr int maxPrintedColumns = 7;
+inline const QString printRestrictionTitle = QStringLiteral("Print Restriction");
+inline const QString printRestrictionText =
+    QStringLiteral("Due to program restraints only 7 columns of data can be printed!");
+
+// Cuts a block of columns to the seven the page has room for; true when it cut.
+bool limitPrintedColumns(int firstColumn, int &lastColumn);
+
+void writePaymentsReport(PrintDocument &doc, const PaymentsReportSource &source);
+void writeAmortizationReport(PrintDocument &doc, const AmortizationReportSource &source);
+
+} // namespace tq

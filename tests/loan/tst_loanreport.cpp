@@ -1,0 +1,199 @@
+#include "loanfixture.h"
+
+#include "common/numberformat.h"
+#include "components/printdocument.h"
+#include "frame/reportpreview.h"
+#include "loan/loanreport.h"
+
+using namespace tq;
+using tq::test::LoanFixture;
+
+namespace {
+
+const PrintItem *findText(const PrintPage &page, const QString &text)
+{
+    for (const PrintItem &item : page.items)
+        if (item.kind == PrintItem::Kind::Text && item.text == text)
+            return &item;
+    return nullptr;
+}
+
+QStringList textsOf(const PrintPage &page)
+{
+    QStringList texts;
+    for (const PrintItem &item : page.items)
+        texts.append(item.text);
+    return texts;
+}
+
+// The centre of a printed text, to compare with the fixed centre positions.
+double centreOf(const PrintItem &item)
+{
+    return item.x + item.width / 2;
+}
+
+} // namespace
+
+class TestLoanReport : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { tq::test::setUpTestEnvironment(); }
+
+    void columnRestriction_data();
+    void columnRestriction();
+    void singularYearHeading();
+    void scheduleSpansPages();
+    void amountsBelowOneDollar();
+    void closingNote_data();
+    void closingNote();
+    void fontSizes();
+};
+
+void TestLoanReport::columnRestriction_data()
+{
+    QTest::addColumn<int>("highlighted");
+    QTest::addColumn<int>("printed");
+    QTest::addColumn<bool>("message");
+    QTest::newRow("ten columns") << 10 << 7 << true;
+    QTest::newRow("seven columns") << 7 << 7 << false;
+    QTest::newRow("two columns") << 2 << 2 << false;
+}
+
+void TestLoanReport::columnRestriction()
+{
+    QFETCH(int, highlighted);
+    QFETCH(int, printed);
+    QFETCH(bool, message);
+    LoanFixture f;
+    f.showTable("100000", "12", "1", "6.0", "6.0");
+    f.highlightColumns(1, highlighted);
+    f.trigger("mnuPrint");
+    if (message) {
+        QCOMPARE(f.tp.prompter.texts(), QStringList{printRestrictionText});
+        QCOMPARE(f.tp.prompter.last().title, QStringLiteral("Print Restriction"));
+    } else {
+        QVERIFY(f.tp.prompter.prompts.isEmpty());
+    }
+    const PrintDocument &doc = f.window->reportPreview()->document();
+    const PrintPage &page = doc.pages().first();
+    for (int length = 1; length <= highlighted; ++length) {
+        const QString heading = QStringLiteral(" %1 %2").arg(length).arg(length == 1 ? "Year" : "Years");
+        QCOMPARE(findText(page, heading) != nullptr, length <= printed);
+    }
+    const PrintItem *last = findText(page, QStringLiteral(" %1 Years").arg(printed));
+    if (printed == 7)
+        QVERIFY(std::abs(centreOf(*last) - doc.pageWidth() / 1.08) < 1);
+    QVERIFY(std::abs(centreOf(*findText(page, "Interest")) - doc.pageWidth() / 20) < 1);
+    // Rebuilding after a font change keeps the columns and asks no more.
+    f.window->reportPreview()->rebuild();
+    QCOMPARE(f.tp.prompter.prompts.size(), message ? 1 : 0);
+}
+
+void TestLoanReport::singularYearHeading()
+{
+    LoanFixture f;
+    f.showTable("100000", "2", "1", "6.0", "6.0");
+    QCOMPARE(f.grid()->text(0, 1), QStringLiteral("\n\r1 Years"));
+    f.highlightColumns(1, 2);
+    f.trigger("mnuPrint");
+    const PrintPage &page = f.window->reportPreview()->document().pages().first();
+    QVERIFY(findText(page, " 1 Year"));
+    QVERIFY(findText(page, " 2 Years"));
+    QVERIFY(findText(page, " Purchase Amount = $100,000.00"));
+    QVERIFY(findText(page, " Percent Down:   0.00%"));
+    QVERIFY(findText(page, " Loan Amount = $100,000.00"));
+}
+
+void TestLoanReport::scheduleSpansPages()
+{
+    LoanFixture f;
+    f.showTable("100000", "30", "", "6.0", "6.0");
+    f.doubleClickCell(1, 1);
+    f.trigger("mnuPrint");
+    const PrintDocument &doc = f.window->reportPreview()->document();
+    QVERIFY(doc.pageCount() > 2);
+    const PrintPage &first = doc.pages().first();
+    QCOMPARE(textsOf(first).mid(0, 4),
+             (QStringList{" Purchase Amount = $100,000.00", " Interest on Loan = 6.0%",
+                          " Total Amount of Interest = $115,838.23", " Monthly Payment Amount = $599.55"}));
+    QVERIFY(std::abs(centreOf(*findText(first, "Amount towards Principal")) - doc.pageWidth() / 3.7) < 1);
+    QVERIFY(findText(first, "$99.55"));
+    for (int n = 2; n <= doc.pageCount(); ++n) {
+        const PrintPage &page = doc.pages()[n - 1];
+        QCOMPARE(page.items.first().text, QStringLiteral("Page Number %1").arg(n));
+        QCOMPARE(page.items.first().y, 200.0);
+        QVERIFY(findText(page, "Payment No."));
+        QVERIFY(findText(page, "Interest Paid"));
+        for (const PrintItem &item : page.items)
+            QVERIFY(item.y + 200 < doc.pageHeight());
+    }
+    int rowsPrinted = 0;
+    for (const PrintPage &page : doc.pages())
+        for (const PrintItem &item : page.items)
+            rowsPrinted += std::abs(centreOf(item) - doc.pageWidth() / 14) < 1 && item.text != u"Payment No.";
+    QCOMPARE(rowsPrinted, 360);
+    QVERIFY(findText(doc.pages().last(), "360"));
+}
+
+void TestLoanReport::amountsBelowOneDollar()
+{
+    PrintDocument doc;
+    doc.startDoc();
+    AmortizationReportSource s;
+    s.purchaseText = QStringLiteral("1000");
+    s.schedule.rateLabel = QStringLiteral("6.0%");
+    s.schedule.rows = {{1, 0.45, 0, 999.55, 0}};
+    writeAmortizationReport(doc, s);
+    doc.endDoc();
+    QVERIFY(findText(doc.pages().first(), "$.45"));
+    QCOMPARE(textsOf(doc.pages().first()).count("$.00"), 2);
+}
+
+void TestLoanReport::closingNote_data()
+{
+    QTest::addColumn<bool>("months");
+    QTest::addColumn<int>("rates");
+    QTest::addColumn<bool>("note");
+    QTest::newRow("years") << false << 3 << true;
+    QTest::newRow("months") << true << 3 << false;
+}
+
+void TestLoanReport::closingNote()
+{
+    QFETCH(bool, months);
+    QFETCH(int, rates);
+    QFETCH(bool, note);
+    LoanFixture f;
+    if (months)
+        f.trigger("mnuOptLen(1)");
+    f.showTable("100000", "12", "", formatPattern(5.0 + (rates - 1) * 0.5, u"0.0"), "5.0");
+    f.clickCell(1, 1);
+    f.trigger("mnuPrint");
+    const PrintDocument &doc = f.window->reportPreview()->document();
+    const PrintItem *written = findText(doc.pages().last(), yearsNoteText);
+    QCOMPARE(written != nullptr, note);
+    if (written)
+        QCOMPARE(written->x, 400.0);
+}
+
+void TestLoanReport::fontSizes()
+{
+    LoanFixture f;
+    f.showTable("100000", "30", "", "6.0", "6.0");
+    f.clickCell(1, 1);
+    f.trigger("mnuPrint");
+    ReportPreview *preview = f.window->reportPreview();
+    f.tp.program.state.printFont.pointSize = 10; // as the font dialog leaves it
+    preview->rebuild();
+    const PrintPage &page = preview->document().pages().first();
+    QCOMPARE(findText(page, " Loan Amount = $100,000.00")->fontSize, 10.0);
+    QCOMPARE(findText(page, "Interest")->fontSize, 8.0);
+    QCOMPARE(findText(page, "$599.55")->fontSize, 8.0);
+    preview->cancel();
+    f.trigger("mnuPrint");
+    QCOMPARE(findText(preview->document().pages().first(), "$599.55")->fontSize, 12.0);
+}
+
+TQ_TEST_MAIN(TestLoanReport)
+#include "tst_loanreport.moc"
