@@ -1,0 +1,31 @@
+#pragma once
+// The highlighted block of a value table as the copy text and the printed
+// report read it: cell texts in grid coordinates (year headings in row 0,
+// rate labels in column 0) and the figures that go around the table.
+#include "components/gridtypes.h"
+
+#include <QString>
+#include <functional>
+
+namespace tq {
+
+struct ValueBlock {
+    std::function<QString(int row, int col)> cell;
+    GridBlock block;       // data cells only
+    QString amount;        // Text1 in the currency format
+    QString payments;      // Text2 as typed
+    QString sentence;      // the table's explanatory sentence, "\r" after its heading
+    float cornerValue = 0; // the bottom-right value of the whole table
+
+    QString rateLabel(int row) const { return cell(row, 0); }
+    // A cleared rate label is a single space: the rows of the table end there.
+    bool isBlankRow(int row) const { return rateLabel(row).trimmed().isEmpty(); }
+    // The year of a column from its heading ("10 Years" gives 10).
+    int year(int col) const;
+};
+
+// The block between the current cell and the other end of the selection,
+// heading row and column excluded, corners put in order.
+GridBlock highlightedBlock(int currentRow, int currentCol, int endRow, int endCol);
+
+} // namespace tq
