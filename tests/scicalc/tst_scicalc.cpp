@@ -131,78 +131,31 @@ private Q_SLOTS:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("display");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("2 + 3 Enter") << "2 shift-+ 3 return"
-                                     << "5"
-                                     << "EqualBtn";
-        QTest::newRow("focus after the 3 is on =") << "2 shift-+ 3"
-                                                   << "3"
-                                                   << "EqualBtn";
-        QTest::newRow("2 Enter") << "2 return"
-                                 << "2"
-                                 << "EqualBtn";
-        QTest::newRow("keypad sum and keypad Enter") << "kp-2 kp-+ kp-3 kp-enter"
-                                                     << "5"
-                                                     << "EqualBtn";
-        QTest::newRow("Shift+8 multiplies") << "3 shift-* 4 return"
-                                            << "12"
-                                            << "EqualBtn";
-        QTest::newRow("keypad * multiplies") << "3 kp-* 4 return"
-                                             << "12"
-                                             << "EqualBtn";
-        QTest::newRow("X multiplies") << "3 x 4 ="
-                                      << "12"
-                                      << "EqualBtn";
-        QTest::newRow("Shift+X multiplies") << "3 shift-x 4 ="
-                                            << "12"
-                                            << "EqualBtn";
-        QTest::newRow("focus on x after x") << "3 x"
-                                            << "3"
-                                            << "MulBtn";
-        QTest::newRow("Shift+5 types 5") << "shift-% 1"
-                                         << "51"
-                                         << "EqualBtn";
-        QTest::newRow("Shift with = adds") << "2 shift-+ 3 ="
-                                           << "5"
-                                           << "EqualBtn";
-        QTest::newRow("Ctrl with = adds") << "2 ctrl-= 3 ="
-                                          << "5"
-                                          << "EqualBtn";
-        QTest::newRow("= on an empty display") << "="
-                                               << ""
-                                               << "EqualBtn";
-        QTest::newRow("= keeps the focus") << "2 shift-+ 3 = 4 x ="
-                                           << "16"
-                                           << "MulBtn";
-        QTest::newRow("main-row digits") << "4 5 6"
-                                         << "456"
-                                         << "EqualBtn";
-        QTest::newRow("keypad digits") << "kp-7 kp-8 kp-9 kp-0"
-                                       << "7890"
-                                       << "EqualBtn";
-        QTest::newRow("main decimal point") << "7 . 5 ."
-                                            << "7.5"
-                                            << "DecimalBtn";
-        QTest::newRow("keypad decimal point") << "7 kp-. 5"
-                                              << "7.5"
-                                              << "EqualBtn";
-        QTest::newRow("keypad decimal comma") << "kp-, 5"
-                                              << "0.5"
-                                              << "EqualBtn";
-        QTest::newRow("divide, focus on /") << "8 /"
-                                            << "8"
-                                            << "DivBtn";
-        QTest::newRow("keypad divide") << "8 kp-/ 2 return"
-                                       << "4"
-                                       << "EqualBtn";
-        QTest::newRow("subtract, focus on -") << "8 -"
-                                              << "8"
-                                              << "SubBtn";
-        QTest::newRow("keypad subtract") << "8 kp-- 2 return"
-                                         << "6"
-                                         << "EqualBtn";
-        QTest::newRow("space presses the focused key") << "9 space"
-                                                       << "9"
-                                                       << "EqualBtn";
+        // clang-format off
+        QTest::newRow("2 + 3 Enter, Shift with = adds") << "2 shift-+ 3 return" << "5" << "EqualBtn";
+        QTest::newRow("focus after the 3 is on =") << "2 shift-+ 3" << "3" << "EqualBtn";
+        QTest::newRow("2 Enter") << "2 return" << "2" << "EqualBtn";
+        QTest::newRow("keypad sum and keypad Enter") << "kp-2 kp-+ kp-3 kp-enter" << "5" << "EqualBtn";
+        QTest::newRow("Shift+8 multiplies") << "3 shift-* 4 return" << "12" << "EqualBtn";
+        QTest::newRow("keypad * multiplies") << "3 kp-* 4 return" << "12" << "EqualBtn";
+        QTest::newRow("X multiplies") << "3 x 4 =" << "12" << "EqualBtn";
+        QTest::newRow("Shift+X multiplies") << "3 shift-x 4 =" << "12" << "EqualBtn";
+        QTest::newRow("focus on x after x") << "3 x" << "3" << "MulBtn";
+        QTest::newRow("Shift+5 types 5") << "shift-% 1" << "51" << "EqualBtn";
+        QTest::newRow("Ctrl with = adds") << "2 ctrl-= 3 =" << "5" << "EqualBtn";
+        QTest::newRow("= on an empty display") << "=" << "" << "EqualBtn";
+        QTest::newRow("= keeps the focus") << "2 shift-+ 3 = 4 x =" << "16" << "MulBtn";
+        QTest::newRow("main-row digits") << "4 5 6" << "456" << "EqualBtn";
+        QTest::newRow("keypad digits") << "kp-7 kp-8 kp-9 kp-0" << "7890" << "EqualBtn";
+        QTest::newRow("main decimal point") << "7 . 5 ." << "7.5" << "DecimalBtn";
+        QTest::newRow("keypad decimal point") << "7 kp-. 5" << "7.5" << "EqualBtn";
+        QTest::newRow("keypad decimal comma") << "kp-, 5" << "0.5" << "EqualBtn";
+        QTest::newRow("divide, focus on /") << "8 /" << "8" << "DivBtn";
+        QTest::newRow("keypad divide") << "8 kp-/ 2 return" << "4" << "EqualBtn";
+        QTest::newRow("subtract, focus on -") << "8 -" << "8" << "SubBtn";
+        QTest::newRow("keypad subtract") << "8 kp-- 2 return" << "6" << "EqualBtn";
+        QTest::newRow("space presses the focused key") << "9 space" << "9" << "EqualBtn";
+        // clang-format on
     }
     void keyboard()
     {
@@ -222,30 +175,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("display");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("digits") << "1 2"
-                                << "12"
-                                << "DspBox";
-        QTest::newRow("keypad digits and point") << "kp-1 kp-. kp-5"
-                                                 << "1.5"
-                                                 << "DspBox";
-        QTest::newRow("keypad comma types a point") << "1 kp-, 5"
-                                                    << "1.5"
-                                                    << "DspBox";
-        QTest::newRow("Shift+5 types 5") << "1 shift-%"
-                                         << "15"
-                                         << "DspBox";
-        QTest::newRow("operator leaves for its key") << "1 2 shift-+"
-                                                     << "12"
-                                                     << "AddBtn";
-        QTest::newRow("sum finished with Enter") << "1 2 shift-+ 3 return"
-                                                 << "15"
-                                                 << "EqualBtn";
-        QTest::newRow("x is not typed") << "4 x 2 ="
-                                        << "8"
-                                        << "EqualBtn";
-        QTest::newRow("= is not typed") << "4 ="
-                                        << "4"
-                                        << "DspBox";
+        // clang-format off
+        QTest::newRow("digits") << "1 2" << "12" << "DspBox";
+        QTest::newRow("keypad digits and point") << "kp-1 kp-. kp-5" << "1.5" << "DspBox";
+        QTest::newRow("keypad comma types a point") << "1 kp-, 5" << "1.5" << "DspBox";
+        QTest::newRow("Shift+5 types 5") << "1 shift-%" << "15" << "DspBox";
+        QTest::newRow("operator leaves for its key") << "1 2 shift-+" << "12" << "AddBtn";
+        QTest::newRow("sum finished with Enter") << "1 2 shift-+ 3 return" << "15" << "EqualBtn";
+        QTest::newRow("x is not typed") << "4 x 2 =" << "8" << "EqualBtn";
+        QTest::newRow("= is not typed") << "4 =" << "4" << "DspBox";
+        // clang-format on
     }
     void typingIntoTheDisplay()
     {
@@ -276,33 +215,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("display");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("2 + 3 x 4 =") << "2 + 3 x 4 ="
-                                     << "20"
-                                     << "EqualBtn";
-        QTest::newRow("digit moves the focus to =") << "2 + 3"
-                                                    << "3"
-                                                    << "EqualBtn";
-        QTest::newRow("operator with a number: focus on =") << "2 /"
-                                                            << "2"
-                                                            << "EqualBtn";
-        QTest::newRow("operator on an empty display stays") << "-"
-                                                            << ""
-                                                            << "SubBtn";
-        QTest::newRow("function stays") << "2 SQRT"
-                                        << "1.4142135623731"
-                                        << "SqrtBtn";
-        QTest::newRow("point stays") << "7 ."
-                                     << "7."
-                                     << "DecimalBtn";
-        QTest::newRow("power and change of sign") << "2 Y^X 3 = +/-"
-                                                  << "-8"
-                                                  << "ChsBtn";
-        QTest::newRow("Pi replaces the typed number") << "2 + 3 Pi ="
-                                                      << "5.14159265358979"
-                                                      << "EqualBtn";
-        QTest::newRow("clear") << "5 CLX"
-                               << ""
-                               << "ClxBtn";
+        // clang-format off
+        QTest::newRow("2 + 3 x 4 =") << "2 + 3 x 4 =" << "20" << "EqualBtn";
+        QTest::newRow("digit moves the focus to =") << "2 + 3" << "3" << "EqualBtn";
+        QTest::newRow("operator with a number: focus on =") << "2 /" << "2" << "EqualBtn";
+        QTest::newRow("operator on an empty display stays") << "-" << "" << "SubBtn";
+        QTest::newRow("function stays") << "2 SQRT" << "1.4142135623731" << "SqrtBtn";
+        QTest::newRow("point stays") << "7 ." << "7." << "DecimalBtn";
+        QTest::newRow("power and change of sign") << "2 Y^X 3 = +/-" << "-8" << "ChsBtn";
+        QTest::newRow("Pi replaces the typed number") << "2 + 3 Pi =" << "5.14159265358979" << "EqualBtn";
+        QTest::newRow("clear") << "5 CLX" << "" << "ClxBtn";
+        // clang-format on
     }
     void mouse()
     {
@@ -319,12 +242,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("message");
-        QTest::newRow("0 1/X") << "0 1/X"
-                               << "Error in 1/X function";
-        QTest::newRow("8 +/- X^1/3") << "8 +/- X^1/3"
-                                     << "Error in CUBEROOT function";
-        QTest::newRow("1 / 0 =") << "1 / 0 ="
-                                 << "Error in / operation";
+        // clang-format off
+        QTest::newRow("0 1/X") << "0 1/X" << "Error in 1/X function";
+        QTest::newRow("8 +/- X^1/3") << "8 +/- X^1/3" << "Error in CUBEROOT function";
+        QTest::newRow("1 / 0 =") << "1 / 0 =" << "Error in / operation";
+        // clang-format on
     }
     void errorsAreShownAndClear()
     {
@@ -357,11 +279,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("widget");
         QTest::addColumn<bool>("pops");
+        // clang-format off
         QTest::newRow("digit key") << "DigitBtn(7)" << true;
         QTest::newRow("Label2") << "Label2" << true;
         QTest::newRow("SSPanel1") << "SSPanel1" << true;
         QTest::newRow("Panel3D1") << "Panel3D1" << true;
         QTest::newRow("operator key") << "AddBtn" << false;
+        // clang-format on
     }
     void rightButtonPopsOptionsAndTypesNothing()
     {
@@ -387,11 +311,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("closeBy");
         QTest::addColumn<bool>("asks");
         QTest::addColumn<Button>("save");
+        // clang-format off
         QTest::newRow("chosen, Esc, Yes") << false << "esc" << true << Button::Yes;
         QTest::newRow("chosen, E&XIT, No") << false << "OffBtn" << true << Button::No;
         QTest::newRow("chosen, menu Exit, Yes") << false << "mOE" << true << Button::Yes;
         QTest::newRow("default, Esc, Yes") << true << "esc" << true << Button::Yes;
+        QTest::newRow("chosen, Esc in the display, Yes") << false << "display-esc" << true << Button::Yes;
+        QTest::newRow("chosen, Alt+X, Yes") << false << "alt-x" << true << Button::Yes;
         QTest::newRow("chosen, close button") << false << "close" << false << Button::Yes;
+        // clang-format on
     }
     void colourChoiceIsStoredOnExit()
     {
@@ -414,15 +342,20 @@ private Q_SLOTS:
         const qsizetype promptsBefore = t->prompter.prompts.size();
         if (asks)
             t->prompter.answer(save);
-        if (closeBy == u"esc")
+        if (closeBy == u"display-esc")
+            QTest::mouseClick(w->display(), Qt::LeftButton);
+        if (closeBy.endsWith(u"esc"))
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        else if (closeBy == u"alt-x") // the mnemonic of "E&XIT"
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::AltModifier);
         else if (closeBy == u"close")
             w->close();
         else if (closeBy == u"mOE")
             w->findChild<QAction *>(closeBy)->trigger();
         else
             QTest::mouseClick(w->findChild<QPushButton *>(closeBy), Qt::LeftButton);
-        QVERIFY(!w->isVisible());
+        const QPointer<SciCalc> closing(w); // the mnemonic clicks a moment later
+        QTRY_VERIFY(!closing || !closing->isVisible());
         QVERIFY(launcher->isVisible());
         QCOMPARE(t->prompter.prompts.size(), promptsBefore + (asks ? 1 : 0));
         if (asks) {
