@@ -1,6 +1,7 @@
 #include "loan/loanform.h"
 
 #include "common/numberformat.h"
+#include "common/twips.h"
 #include "components/colours.h"
 #include "components/grid.h"
 
@@ -16,10 +17,10 @@ namespace tq {
 namespace {
 
 // Inside a panel: captions at the left, boxes at the right.
-constexpr int captionLeft = 105;
-constexpr int captionWidth = 1140;
-constexpr int boxLeft = 1290;
-constexpr int boxWidth = 930;
+constexpr int captionLeft = 90;
+constexpr int captionWidth = 1290;
+constexpr int boxLeft = 1410;
+constexpr int boxWidth = 825;
 constexpr int rowHeight = 330;
 constexpr int rateCount = 51; // 0.0 to 25.0 in steps of 0.5
 
@@ -55,12 +56,29 @@ QComboBox *rateList(const QString &name)
     return combo;
 }
 
+// Narrows, then shrinks, a caption's font until it fits its design width,
+// so no caption is cut off whatever the desktop's font.
+void fitCaption(QLabel *label)
+{
+    QFont font = label->font();
+    const int room = label->width();
+    auto fits = [&] { return QFontMetrics(font).horizontalAdvance(label->text()) <= room; };
+    for (int stretch = 95; !fits() && stretch >= 80; stretch -= 5)
+        font.setStretch(stretch);
+    while (!fits() && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
+}
+
 // One caption with its box on a row of a panel; the caption is the box's
 // buddy so a screen reader announces it.
 void captionRow(const LoanForm::Placer &place, QWidget *panel, QLabel *caption, QWidget *box, int top)
 {
     caption->setParent(panel);
     box->setParent(panel);
+    // Fitted before placing: the font set now is the design font that scales.
+    caption->resize(twipsToPixels(captionWidth, caption->logicalDpiX()), caption->height());
+    fitCaption(caption);
     place(caption, {captionLeft, top, captionWidth, rowHeight});
     place(box, {boxLeft, top, boxWidth, rowHeight});
     caption->setBuddy(box);
