@@ -58,10 +58,14 @@ std::optional<double> storedRate(const RecordVariant &v)
 {
     switch (v.kind) {
     case RecordVariant::Kind::Int16:
-    case RecordVariant::Kind::Int32: return v.number;
-    case RecordVariant::Kind::String: return strictNumber(v.text);
-    case RecordVariant::Kind::Empty: return 0.0;
-    case RecordVariant::Kind::Unusable: break;
+    case RecordVariant::Kind::Int32:
+        return v.number;
+    case RecordVariant::Kind::String:
+        return strictNumber(v.text);
+    case RecordVariant::Kind::Empty:
+        return 0.0;
+    case RecordVariant::Kind::Unusable:
+        break;
     }
     return std::nullopt;
 }
@@ -161,7 +165,8 @@ void HomeCalc::connectInputs()
 void HomeCalc::buildInputPanel()
 {
     namespace C = HomeCalcCaptions;
-    QFrame *p = subPanel(QStringLiteral("SSPanel3"), QStringLiteral(" Input Section:"), {1445, 600, 6960, 2632});
+    QFrame *p =
+        subPanel(QStringLiteral("SSPanel3"), QStringLiteral(" Input Section:"), {1445, 600, 6960, 2632});
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
 
     m_income = entryBox(p, QStringLiteral("Text1"), {4515, 354, 2220, 346});
@@ -188,7 +193,8 @@ void HomeCalc::buildInputPanel()
     m_limit = entryBox(p, QStringLiteral("Text5"), {5415, 2166, 1320, 346});
     caption(p, QStringLiteral("Label14"), C::limit, {2980, 1760, 2370, 800}, right)->setBuddy(m_limit);
 
-    auto *note = new QLabel(QStringLiteral("Loan Length in Years will show a Monthly Payment for 12 months a year."));
+    auto *note =
+        new QLabel(QStringLiteral("Loan Length in Years will show a Monthly Payment for 12 months a year."));
     note->setObjectName(QStringLiteral("Label1"));
     note->setAlignment(Qt::AlignCenter);
     placeInPanel(note, {1445, 3232, 6960, 213});
@@ -198,7 +204,8 @@ void HomeCalc::buildInputPanel()
 void HomeCalc::buildResultPanel()
 {
     namespace C = HomeCalcCaptions;
-    QFrame *p = subPanel(QStringLiteral("SSPanel1"), QStringLiteral(" Calculation Results:"), {1445, 3445, 6960, 2648});
+    QFrame *p = subPanel(QStringLiteral("SSPanel1"), QStringLiteral(" Calculation Results:"),
+                         {1445, 3445, 6960, 2648});
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     struct Row {
         QLabel **field;
@@ -253,13 +260,16 @@ void HomeCalc::buildButtons()
 void HomeCalc::buildPreview()
 {
     auto *preview = new ReportPreview(program(), {ToolId::HomeCalc}, this);
-    preview->builder = [this](PrintDocument &doc) { buildHomeCalcReport(doc, sheet(), program().clock.today()); };
+    preview->builder = [this](PrintDocument &doc) {
+        buildHomeCalcReport(doc, sheet(), program().clock.today());
+    };
     attachReportPreview(preview);
 }
 
 void HomeCalc::setTabOrders()
 {
-    QWidget *const order[] = {m_income, m_debt, m_cash, m_length, m_rate, m_limit, m_calculate, m_print, m_exit};
+    QWidget *const order[] = {m_income, m_debt,      m_cash,  m_length, m_rate,
+                              m_limit,  m_calculate, m_print, m_exit};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -302,7 +312,8 @@ void HomeCalc::loanLengthChosen()
 
 void HomeCalc::clearResults()
 {
-    for (QLabel *field : {m_home, m_payment, m_loan, m_downPayment, m_closingCosts, m_percent, m_limitingFactor})
+    for (QLabel *field :
+         {m_home, m_payment, m_loan, m_downPayment, m_closingCosts, m_percent, m_limitingFactor})
         field->clear();
 }
 
@@ -312,18 +323,23 @@ void HomeCalc::setPrintable(bool on)
     m_print->setEnabled(on);
 }
 
-bool HomeCalc::hasResults() const { return !m_home->text().isEmpty(); }
+bool HomeCalc::hasResults() const
+{
+    return !m_home->text().isEmpty();
+}
 
 // ---- calculation ----------------------------------------------------------------------
 
 void HomeCalc::calculate()
 {
     BusyPointer busy(program().platform);
-    const AffordabilityResult r = Affordability::calculate(
-        {m_income->text(), m_debt->text(), m_cash->text(), m_length->currentText(), m_rate->text(), m_limit->text()});
+    const AffordabilityResult r =
+        Affordability::calculate({m_income->text(), m_debt->text(), m_cash->text(), m_length->currentText(),
+                                  m_rate->text(), m_limit->text()});
     if (r.status == AffordabilityResult::Status::IncomeMissing) {
-        program().prompter.inform(this, QStringLiteral("Data Input"),
-                                  QStringLiteral("Please enter Gross Annual Income\rEntry must be 1 or more"));
+        program().prompter.inform(
+            this, QStringLiteral("Data Input"),
+            QStringLiteral("Please enter Gross Annual Income\rEntry must be 1 or more"));
         m_income->setFocus();
         return;
     }
@@ -353,15 +369,18 @@ void HomeCalc::showResults(const AffordabilityResult &r)
 
 HomeCalcSheet HomeCalc::sheet() const
 {
-    return {m_income->text(),  m_debt->text(),         m_cash->text(),        m_length->currentText(),
-            m_rate->text(),    m_limit->text(),        m_home->text(),        m_payment->text(),
-            m_loan->text(),    m_downPayment->text(),  m_closingCosts->text(), m_percent->text(),
+    return {m_income->text(),        m_debt->text(),        m_cash->text(),         m_length->currentText(),
+            m_rate->text(),          m_limit->text(),       m_home->text(),         m_payment->text(),
+            m_loan->text(),          m_downPayment->text(), m_closingCosts->text(), m_percent->text(),
             m_limitingFactor->text()};
 }
 
 // ---- leaving and copying ------------------------------------------------------------------
 
-void HomeCalc::storeLeaveValues() { program().settings.setHomeCalcRate(m_rate->text()); }
+void HomeCalc::storeLeaveValues()
+{
+    program().settings.setHomeCalcRate(m_rate->text());
+}
 
 void HomeCalc::copyResults()
 {

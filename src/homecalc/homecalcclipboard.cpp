@@ -15,9 +15,15 @@ const QString crlf = QStringLiteral("\r\n");
 const QString lfcr = QStringLiteral("\n\r");
 constexpr QChar tab = u'\t';
 
-QString blanks(int n) { return QString(n, u' '); }
+QString blanks(int n)
+{
+    return QString(n, u' ');
+}
 
-QString money(const QString &boxText) { return formatCurrency(leadingNumber(boxText)); }
+QString money(const QString &boxText)
+{
+    return formatCurrency(leadingNumber(boxText));
+}
 
 } // namespace
 

@@ -15,7 +15,10 @@ constexpr double titleIndent = 400;
 constexpr double bodyIndent = 600;
 constexpr double footerSize = 6;
 
-QString money(const QString &boxText) { return formatCurrency(leadingNumber(boxText)); }
+QString money(const QString &boxText)
+{
+    return formatCurrency(leadingNumber(boxText));
+}
 
 } // namespace
 

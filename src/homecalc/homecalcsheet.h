@@ -6,11 +6,12 @@
 namespace tq {
 
 namespace HomeCalcCaptions {
-inline const QString income = QStringLiteral("Estimated Gross (pre-tax) Annual Income from all possible sources:");
+inline const QString income =
+    QStringLiteral("Estimated Gross (pre-tax) Annual Income from all possible sources:");
 inline const QString debt = QStringLiteral(
     "Minimum Monthly Debt for Credit Cards, Loans, Alimony, etc... (Not including Current Mortgage):");
-inline const QString cash =
-    QStringLiteral("Cash available for down payment and other fees:  (Savings, gifts, sale of current home, etc.)");
+inline const QString cash = QStringLiteral(
+    "Cash available for down payment and other fees:  (Savings, gifts, sale of current home, etc.)");
 inline const QString loanLength = QStringLiteral("Loan Length in Years:");
 inline const QString rate = QStringLiteral("Fixed Interest Rate:");
 inline const QString limit =

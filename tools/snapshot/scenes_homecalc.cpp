@@ -26,7 +26,8 @@ void fillFirstExample(tq::HomeCalc &w)
     w.calculate();
 }
 
-void render(tq::snapshot::Context &ctx, const QString &name, const std::function<void(tq::HomeCalc &)> &before = {})
+void render(tq::snapshot::Context &ctx, const QString &name,
+            const std::function<void(tq::HomeCalc &)> &before = {})
 {
     QWidget launcher;
     auto *window = new tq::HomeCalc(ctx.program, &launcher);
@@ -89,13 +90,15 @@ TQ_SNAPSHOT_SCENE("homecalc-preview-full")
 TQ_SNAPSHOT_SCENE("homecalc-preview-enlarged-full")
 {
     useDisplay(ctx, true);
-    render(ctx, QStringLiteral("homecalc-preview-enlarged-full"), [](tq::HomeCalc &w) { openPreview(w, true); });
+    render(ctx, QStringLiteral("homecalc-preview-enlarged-full"),
+           [](tq::HomeCalc &w) { openPreview(w, true); });
 }
 
 TQ_SNAPSHOT_SCENE("homecalc-preview-enlarged-smaller")
 {
     useDisplay(ctx, false);
-    render(ctx, QStringLiteral("homecalc-preview-enlarged-smaller"), [](tq::HomeCalc &w) { openPreview(w, true); });
+    render(ctx, QStringLiteral("homecalc-preview-enlarged-smaller"),
+           [](tq::HomeCalc &w) { openPreview(w, true); });
 }
 
 TQ_SNAPSHOT_SCENE("homecalc-report-page")
@@ -105,6 +108,7 @@ TQ_SNAPSHOT_SCENE("homecalc-report-page")
         openPreview(w, false);
         const tq::PrintDocument &doc = w.reportPreview()->document();
         for (int page = 1; page <= doc.pageCount(); ++page)
-            ctx.saveImage(doc.renderPage(page, QSize(1275, 1650)), QStringLiteral("homecalc-report-page%1").arg(page));
+            ctx.saveImage(doc.renderPage(page, QSize(1275, 1650)),
+                          QStringLiteral("homecalc-report-page%1").arg(page));
     });
 }
