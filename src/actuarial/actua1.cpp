@@ -161,7 +161,12 @@ void Actua1::buildTablePanel()
     m_label1->setWordWrap(true);
     m_label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_label1->setTextFormat(Qt::PlainText);
-    placeInPanel(m_label1, {3495, 6070, 5880, 870});
+    // The longest sentence takes five lines; a little smaller type and the
+    // room down to the panel's edge keep its last words in view.
+    QFont small = m_label1->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    m_label1->setFont(small);
+    placeInPanel(m_label1, {3495, 6070, 5880, 1050});
 }
 
 void Actua1::buildTable(TableKind kind)
