@@ -2,8 +2,11 @@
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 namespace tq {
 
@@ -46,7 +49,61 @@ double toDouble(QStringView numeric)
     return ok && std::isfinite(v) ? v : 0.0;
 }
 
-// Decimal digits of |value| rounded half away from zero at `decimals` places.
+// Decimal digits of |value| rounded half away from zero at `decimals` places,
+// from its 15 significant digits. Kept in plain chars: every figure a table
+// shows passes through here, and QString work dominated the cost.
+struct RawDigits {
+    std::string integer;  // no leading zeros; empty for 0
+    std::string fraction; // exactly `decimals` digits
+};
+
+RawDigits rawDecimalDigits(double value, int decimals)
+{
+    char buf[40];
+    // Exact like printf's "%.14e", without its locale and format parsing.
+    const auto end =
+        std::to_chars(buf, buf + sizeof buf - 1, std::fabs(value), std::chars_format::scientific, 14).ptr;
+    *end = '\0';
+    // buf = "d.dddddddddddddde+XX"
+    std::string all;
+    all.reserve(32);
+    const char *p = buf;
+    for (; *p && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9')
+            all += *p;
+    const int exponent = std::atoi(p + 1);
+    int intLen = exponent + 1; // digits before the decimal point
+    if (intLen <= 0) {
+        all.insert(0, size_t(1 - intLen), '0');
+        intLen = 1;
+    }
+    const size_t keep = size_t(intLen + std::max(0, decimals));
+    if (all.size() < keep + 1)
+        all.append(keep + 1 - all.size(), '0');
+    const bool roundUp = all[keep] >= '5';
+    std::string kept = all.substr(0, keep);
+    if (roundUp) {
+        int i = int(kept.size()) - 1;
+        for (; i >= 0; --i) {
+            if (kept[size_t(i)] == '9') {
+                kept[size_t(i)] = '0';
+            } else {
+                ++kept[size_t(i)];
+                break;
+            }
+        }
+        if (i < 0) {
+            kept.insert(kept.begin(), '1');
+            ++intLen;
+        }
+    }
+    RawDigits d;
+    const size_t leadingZeros = std::min(kept.find_first_not_of('0'), size_t(intLen));
+    d.integer = kept.substr(leadingZeros, size_t(intLen) - leadingZeros);
+    d.fraction = kept.substr(size_t(intLen));
+    return d;
+}
+
 struct Digits {
     QString integer;  // no leading zeros; empty for 0
     QString fraction; // exactly `decimals` digits
@@ -54,47 +111,8 @@ struct Digits {
 
 Digits decimalDigits(double value, int decimals)
 {
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
-    // buf = "d.dddddddddddddde+XX"
-    QString mantissa;
-    const char *p = buf;
-    for (; *p && *p != 'e'; ++p)
-        if (*p >= '0' && *p <= '9')
-            mantissa += QLatin1Char(*p);
-    const int exponent = std::atoi(p + 1);
-    int intLen = exponent + 1; // digits before the decimal point
-    QString all = mantissa;
-    if (intLen <= 0) {
-        all.prepend(QString(1 - intLen, u'0'));
-        intLen = 1;
-    }
-    const int keep = intLen + decimals;
-    if (all.size() < keep + 1)
-        all.append(QString(keep + 1 - all.size(), u'0'));
-    const bool roundUp = all[keep] >= u'5';
-    QString kept = all.left(keep);
-    if (roundUp) {
-        int i = kept.size() - 1;
-        for (; i >= 0; --i) {
-            if (kept[i] == u'9') {
-                kept[i] = u'0';
-            } else {
-                kept[i] = QChar(kept[i].unicode() + 1);
-                break;
-            }
-        }
-        if (i < 0) {
-            kept.prepend(u'1');
-            ++intLen;
-        }
-    }
-    Digits d;
-    d.integer = kept.left(intLen);
-    while (!d.integer.isEmpty() && d.integer[0] == u'0')
-        d.integer.remove(0, 1);
-    d.fraction = kept.mid(intLen);
-    return d;
+    const RawDigits raw = rawDecimalDigits(value, decimals);
+    return {QString::fromLatin1(raw.integer), QString::fromLatin1(raw.fraction)};
 }
 
 QString grouped(const QString &digits, QChar separator)
@@ -135,10 +153,10 @@ double roundHalfAway(double value, int decimals)
 {
     if (!std::isfinite(value))
         return value;
-    const Digits d = decimalDigits(value, decimals);
-    QString text = d.integer.isEmpty() ? QStringLiteral("0") : d.integer;
-    text += u'.' + d.fraction;
-    const double magnitude = text.toDouble();
+    const RawDigits d = rawDecimalDigits(value, decimals);
+    const std::string text = (d.integer.empty() ? std::string("0") : d.integer) + '.' + d.fraction;
+    double magnitude = 0;
+    std::from_chars(text.data(), text.data() + text.size(), magnitude);
     return value < 0 ? -magnitude : magnitude;
 }
 
