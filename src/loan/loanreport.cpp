@@ -151,9 +151,10 @@ void writeAmortizationReport(PrintDocument &doc, const AmortizationReportSource 
             pageFull = doc.currentY() > doc.pageHeight() - fullPageMargin;
         }
         if (next >= rows.size())
-            return;
+            break;
         doc.newPage();
     }
+    doc.setFontSize(reportSize); // the document's font is the report font again
 }
 
 void writePaymentsReport(PrintDocument &doc, const PaymentsReportSource &s)
@@ -188,6 +189,7 @@ void writePaymentsReport(PrintDocument &doc, const PaymentsReportSource &s)
             doc.setIndentRight(0);
         }
     }
+    doc.setFontSize(reportSize);
 }
 
 } // namespace tq

@@ -148,6 +148,8 @@ void TestLoanReport::amountsBelowOneDollar()
     doc.endDoc();
     QVERIFY(findText(doc.pages().first(), "$.45"));
     QCOMPARE(textsOf(doc.pages().first()).count("$.00"), 2);
+    // The document's font is the report font again, so a second build matches the first.
+    QCOMPARE(doc.fontSize(), 14.0);
 }
 
 void TestLoanReport::closingNote_data()

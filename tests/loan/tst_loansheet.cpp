@@ -6,6 +6,7 @@
 
 #include <QGroupBox>
 #include <QMenu>
+#include <QTableView>
 #include <QToolBar>
 
 using namespace tq;
@@ -39,6 +40,7 @@ private Q_SLOTS:
     void copyHeadingsArePaddedForMidSizedPayments();
     void copyWithoutLoanAmountReportsNoSuccess();
     void lengthUnitEmptiesTheInputs();
+    void popupShowsCopyOnlyWithResults();
     void scrollTipNamesTheRate();
     void helpTopicFollowsThePreview();
 };
@@ -477,6 +479,28 @@ void TestLoanSheet::lengthUnitEmptiesTheInputs()
     QCOMPARE(f.find<QGroupBox>("SSPanel1")->title(), QStringLiteral(" Years in Loan "));
     QVERIFY(f.find<QLabel>("Label1")->isVisible());
     QVERIFY(f.tp.prompter.prompts.isEmpty());
+}
+
+void TestLoanSheet::popupShowsCopyOnlyWithResults()
+{
+    LoanFixture f;
+    QMenu *options = f.find<QMenu>("mnuOptions");
+    QAction *copy = f.find<QAction>("mOCopy");
+    // 1 when the popup came up with "&Copy", 0 without it, -1 when no popup came up.
+    auto popUpOver = [&](QWidget *widget) -> int {
+        QTest::mouseRelease(widget, Qt::RightButton, {}, QPoint(5, 5));
+        if (!QTest::qWaitFor([&] { return options->isVisible(); }))
+            return -1;
+        const bool shown = copy->isVisible();
+        options->hide();
+        return shown ? 1 : 0;
+    };
+    QCOMPARE(popUpOver(f.find<QWidget>("SSPanel3")), 0);
+    f.showTable("100000", "30", "", "6.0", "6.0");
+    QCOMPARE(popUpOver(f.grid()->tableView()->viewport()), 1);
+    QVERIFY(!copy->isVisible()); // hidden again once the popup closes
+    copy->trigger();
+    QCOMPARE(f.tp.prompter.last().title, QStringLiteral("Copy Option"));
 }
 
 void TestLoanSheet::scrollTipNamesTheRate()

@@ -102,3 +102,16 @@ TQ_SNAPSHOT_SCENE("loan-report-payments")
     const tq::PrintDocument &doc = s.window->reportPreview()->document();
     ctx.saveImage(doc.renderPage(1, QSize(850, 1100)), QStringLiteral("loan-report-payments"));
 }
+
+TQ_SNAPSHOT_SCENE("loan-full")
+{
+    ctx.program.state.displayMode = tq::DisplayMode::FullScreen;
+    ctx.program.state.launcherGeometry = QRect(0, 0, 1366, 740);
+    QWidget launcher;
+    auto *window = new tq::LoanSheet(ctx.program, &launcher);
+    window->show();
+    window->activateWindow();
+    QApplication::processEvents();
+    ctx.save(window, QStringLiteral("loan-full"));
+    delete window;
+}
