@@ -33,9 +33,9 @@ ActuarialInputs::ActuarialInputs(Prompter &prompter, QWidget *panel, const Place
 {
     m_inputPanel = makePanel(QStringLiteral("Panel3D2"), QString(), {795, 330, 2400, 1246});
     m_text1 = makeTextBox(m_inputPanel, QStringLiteral("Text1"), QStringLiteral("Amount or Annuity"), 7,
-                          {120, 90, 2160, 255}, {120, 345, 2160, 315});
+                          {120, 75, 2160, 255}, {120, 330, 2160, 300});
     m_text2 = makeTextBox(m_inputPanel, QStringLiteral("Text2"), QStringLiteral("No. Payments Per Year"), 3,
-                          {120, 690, 2160, 255}, {120, 945, 2160, 315});
+                          {120, 645, 2160, 255}, {120, 900, 2160, 300});
 
     m_ratePanel = makePanel(QStringLiteral("Panel3D3"), QStringLiteral(" Annual Interest Rates"),
                             {795, 1675, 2400, 1246});

@@ -19,10 +19,10 @@ struct Scene {
     QWidget launcher;
     tq::Actua1 *window;
 
-    explicit Scene(tq::snapshot::Context &ctx)
+    explicit Scene(tq::snapshot::Context &ctx, bool fullScreen = false)
     {
-        ctx.program.state.displayMode = tq::DisplayMode::Smaller;
-        ctx.program.state.launcherGeometry = QRect(0, 0, 800, 600);
+        ctx.program.state.displayMode = fullScreen ? tq::DisplayMode::FullScreen : tq::DisplayMode::Smaller;
+        ctx.program.state.launcherGeometry = fullScreen ? QRect(0, 0, 1366, 740) : QRect(0, 0, 800, 600);
         window = new tq::Actua1(ctx.program, &launcher);
         window->show();
         window->activateWindow();
@@ -85,6 +85,13 @@ TQ_SNAPSHOT_SCENE("actuarial-fv-amount")
 TQ_SNAPSHOT_SCENE("actuarial-fv-annuity")
 {
     tableScene(ctx, tq::TableKind::FutureValueOfAnnuity, QStringLiteral("actuarial-fv-annuity"));
+}
+
+TQ_SNAPSHOT_SCENE("actuarial-full-screen")
+{
+    Scene s(ctx, true);
+    s.table(tq::TableKind::FutureValueOfAmount);
+    ctx.save(s.window, QStringLiteral("actuarial-full-screen"));
 }
 
 // The whole table highlighted: seven of its ten columns print.
