@@ -2,6 +2,7 @@
 
 #include "common/twips.h"
 #include "components/colours.h"
+#include "components/fittext.h"
 #include "components/pageview.h"
 #include "components/printdocument.h"
 #include "components/program.h"
@@ -47,20 +48,6 @@ QLabel *displayPanel(QWidget *parent, const QString &caption)
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setAccessibleName(caption);
     return panel;
-}
-
-// Narrows, then shrinks, a caption's font until the caption fits its design
-// width, so no caption is cut off whatever the desktop's font.
-void fitCaption(QLabel *label)
-{
-    QFont font = label->font();
-    const int room = label->contentsRect().width();
-    auto fits = [&] { return QFontMetrics(font).horizontalAdvance(label->text()) <= room; };
-    for (int stretch = 95; !fits() && stretch >= 80; stretch -= 5)
-        font.setStretch(stretch);
-    while (!fits() && font.pointSizeF() > 6)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    label->setFont(font);
 }
 
 // Yields to the event loop so the panel repaints between steps.
@@ -147,7 +134,7 @@ void ReportPreview::Impl::createDisplayFrame()
     orientationPanel = placer.place(displayPanel(frame, label->text()), QStringLiteral("Panel3D80(2)"),
                                     placer.rect(1260, 950, 1600, 329));
     label->setBuddy(orientationPanel);
-    fitCaption(label);
+    fitLabelToWidth(label, label->contentsRect().width());
 }
 
 void ReportPreview::Impl::createFontDisplays()
@@ -160,8 +147,8 @@ void ReportPreview::Impl::createFontDisplays()
                                    placer.rect(195, 3056, 730, 300));
     sizePanel = placer.place(displayPanel(q, sizeLabel->text()), QStringLiteral("Panel3D80(1)"),
                              placer.rect(930, 3026, 585, 329));
-    fitCaption(fontLabel);
-    fitCaption(sizeLabel);
+    fitLabelToWidth(fontLabel, fontLabel->contentsRect().width());
+    fitLabelToWidth(sizeLabel, sizeLabel->contentsRect().width());
 
     auto *frame = placer.place(new QGroupBox(tr("Sample"), q), QStringLiteral("Frame3"),
                                placer.rect(195, 3372, 3240, 1365));

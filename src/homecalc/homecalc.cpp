@@ -3,6 +3,7 @@
 #include "common/numberformat.h"
 #include "common/twips.h"
 #include "components/colours.h"
+#include "components/fittext.h"
 #include "components/program.h"
 #include "frame/reportpreview.h"
 #include "homecalc/affordability.h"
@@ -34,23 +35,6 @@ void fillWith(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
     p.setColor(role, colour);
     widget->setPalette(p);
     widget->setAutoFillBackground(true);
-}
-
-// Narrows, then shrinks, a caption's font until its (wrapped) text fits the
-// design size, so no caption is cut off whatever the desktop's font.
-void fitCaption(QLabel *label, const QSize &room)
-{
-    QFont font = label->font();
-    const int flags = label->wordWrap() ? int(Qt::TextWordWrap) : 0;
-    auto fits = [&] {
-        const QRect needed = QFontMetrics(font).boundingRect(QRect(QPoint(0, 0), room), flags, label->text());
-        return needed.width() <= room.width() && needed.height() <= room.height();
-    };
-    for (int stretch = 95; !fits() && stretch >= 85; stretch -= 5)
-        font.setStretch(stretch);
-    while (!fits() && font.pointSizeF() > 6)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    label->setFont(font);
 }
 
 // The rate as remembered: a positive number, read the way the stored kind allows.
@@ -134,7 +118,7 @@ QLabel *HomeCalc::caption(QWidget *panel, const QString &name, const QString &te
     label->setAlignment(alignment);
     // Fitted at design size; the full screen display scales the fitted font.
     const int dpi = logicalDpiX();
-    fitCaption(label, QSize(twipsToPixels(twips.width(), dpi), twipsToPixels(twips.height(), dpi)));
+    fitLabelToSize(label, QSize(twipsToPixels(twips.width(), dpi), twipsToPixels(twips.height(), dpi)), {.narrowestStretch = 85});
     placeScaled(label, twips);
     installContextPopup(label);
     return label;

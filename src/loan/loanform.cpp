@@ -3,6 +3,7 @@
 #include "common/numberformat.h"
 #include "common/twips.h"
 #include "components/colours.h"
+#include "components/fittext.h"
 #include "components/grid.h"
 
 #include <QComboBox>
@@ -56,20 +57,6 @@ QComboBox *rateList(const QString &name)
     return combo;
 }
 
-// Narrows, then shrinks, a caption's font until it fits its design width,
-// so no caption is cut off whatever the desktop's font.
-void fitCaption(QLabel *label)
-{
-    QFont font = label->font();
-    const int room = label->width();
-    auto fits = [&] { return QFontMetrics(font).horizontalAdvance(label->text()) <= room; };
-    for (int stretch = 95; !fits() && stretch >= 80; stretch -= 5)
-        font.setStretch(stretch);
-    while (!fits() && font.pointSizeF() > 6)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    label->setFont(font);
-}
-
 // One caption with its box on a row of a panel; the caption is the box's
 // buddy so a screen reader announces it.
 void captionRow(const LoanForm::Placer &place, QWidget *panel, QLabel *caption, QWidget *box, int top)
@@ -78,7 +65,7 @@ void captionRow(const LoanForm::Placer &place, QWidget *panel, QLabel *caption, 
     box->setParent(panel);
     // Fitted before placing: the font set now is the design font that scales.
     caption->resize(twipsToPixels(captionWidth, caption->logicalDpiX()), caption->height());
-    fitCaption(caption);
+    fitLabelToWidth(caption, caption->width());
     place(caption, {captionLeft, top, captionWidth, rowHeight});
     place(box, {boxLeft, top, boxWidth, rowHeight});
     caption->setBuddy(box);
