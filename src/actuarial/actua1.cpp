@@ -9,6 +9,7 @@
 #include "components/grid.h"
 #include "components/printdocument.h"
 #include "components/program.h"
+#include "frame/gridcolours.h"
 #include "frame/reportpreview.h"
 #include "frame/toolbaricons.h"
 
@@ -68,6 +69,7 @@ Actua1::Actua1(Program &program, QWidget *launcher) : ToolWindow(program, launch
                                    [this](QWidget *w, const QRect &twips) { placeScaled(w, twips); });
     buildCommands();
     buildTablePanel();
+    applyStoredGridColours(*m_grid, program);
 
     QList<QWidget *> order = m_inputs->tabOrder();
     for (const char *name : {"Command3", "Command4", "Command1", "Command2", "Command5"})

@@ -1,10 +1,10 @@
 #include "loan/loansheet.h"
 
 #include "common/numberformat.h"
-#include "components/colours.h"
 #include "components/grid.h"
 #include "components/printdocument.h"
 #include "components/program.h"
+#include "frame/gridcolours.h"
 #include "frame/reportpreview.h"
 #include "loan/digitentry.h"
 #include "loan/loancopytext.h"
@@ -75,7 +75,7 @@ LoanSheet::LoanSheet(Program &program, QWidget *launcher)
         installContextPopup(area);
 
     m_view.showPayments(PaymentTable()); // the empty table with the calculator in the corner
-    applyStoredGridColours();
+    applyStoredGridColours(*m_form.grid, program);
     program.state.printFont.underline = false;
     program.state.printFont.strikeOut = false;
     program.state.printFont.colour = m_form.grid->textColor();
@@ -154,24 +154,6 @@ void LoanSheet::connectControls()
     connect(grid, &Grid::doubleClicked, this, &LoanSheet::gridDoubleClicked);
     connect(grid, &Grid::selectionChanged, this, &LoanSheet::highlightChanged);
     grid->setScrollTipProvider([this](int row) { return m_view.scrollTip(row); });
-}
-
-// The budget's grid background and text colour dress this grid as well.
-void LoanSheet::applyStoredGridColours()
-{
-    Grid *grid = m_form.grid;
-    const QColor window = grid->palette().color(QPalette::Base);
-    const QString background = program().settings.gridBackground().trimmed();
-    if (background.left(2).toUpper() == u"WP") {
-        const QPixmap picture(program().findDataFile(background + QStringLiteral(".jpg")));
-        if (!picture.isNull())
-            grid->setBackgroundPicture(picture);
-    } else {
-        const std::optional<double> number = strictNumber(background);
-        grid->setBackgroundColor(number ? colorFromNumber(quint32(qint64(*number)), palette()) : window);
-    }
-    const std::optional<double> text = strictNumber(program().settings.gridTextColour());
-    grid->setTextColor(text ? colorFromNumber(quint32(qint64(*text)), palette()) : QColor(Qt::black));
 }
 
 void LoanSheet::onActivated()

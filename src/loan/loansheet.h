@@ -51,7 +51,6 @@ protected:
 private:
     void buildMenus();
     void connectControls();
-    void applyStoredGridColours();
 
     LoanInputs currentInputs() const;
     void showLoanAmount();
