@@ -23,8 +23,9 @@ void fitLabel(QLabel *label, FitLimits limits, const std::function<bool(const QF
 
 void fitLabelToWidth(QLabel *label, int widthPx, FitLimits limits)
 {
-    fitLabel(label, limits,
-             [&](const QFont &font) { return QFontMetrics(font).horizontalAdvance(label->text()) <= widthPx; });
+    fitLabel(label, limits, [&](const QFont &font) {
+        return QFontMetrics(font).horizontalAdvance(label->text()) <= widthPx;
+    });
 }
 
 void fitLabelToSize(QLabel *label, QSize room, FitLimits limits)

@@ -118,7 +118,8 @@ QLabel *HomeCalc::caption(QWidget *panel, const QString &name, const QString &te
     label->setAlignment(alignment);
     // Fitted at design size; the full screen display scales the fitted font.
     const int dpi = logicalDpiX();
-    fitLabelToSize(label, QSize(twipsToPixels(twips.width(), dpi), twipsToPixels(twips.height(), dpi)), {.narrowestStretch = 85});
+    fitLabelToSize(label, QSize(twipsToPixels(twips.width(), dpi), twipsToPixels(twips.height(), dpi)),
+                   {.narrowestStretch = 85});
     placeScaled(label, twips);
     installContextPopup(label);
     return label;

@@ -1,7 +1,7 @@
 #include "common/recordfile.h"
 #include "components/grid.h"
-#include "frame/gridcolours.h"
 #include "fakes.h"
+#include "frame/gridcolours.h"
 
 #include <QImage>
 #include <QTest>
@@ -25,6 +25,7 @@ void TestGridColours::appliesStoredValues_data()
     QTest::addColumn<QColor>("expectedBackground"); // invalid: the grid's normal background
     QTest::addColumn<QColor>("expectedText");
 
+    // clang-format off
     QTest::newRow("nothing stored") << QString() << QString() << false << QColor() << QColor(Qt::black);
     QTest::newRow("Default") << "Default" << "" << false << QColor() << QColor(Qt::black);
     // Colour numbers are 0x00BBGGRR: 255 is red, 16711680 blue.
@@ -33,6 +34,7 @@ void TestGridColours::appliesStoredValues_data()
     QTest::newRow("text not a number") << "12x" << "blue" << false << QColor() << QColor(Qt::black);
     QTest::newRow("picture, lower case") << "wp7" << "65535" << true << QColor() << QColor(255, 255, 0);
     QTest::newRow("missing picture") << "WP8" << "" << false << QColor() << QColor(Qt::black);
+    // clang-format on
 }
 
 void TestGridColours::appliesStoredValues()
