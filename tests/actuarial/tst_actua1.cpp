@@ -5,6 +5,7 @@
 #include "components/printdocument.h"
 #include "fakes.h"
 #include "frame/reportpreview.h"
+#include "windowdriver.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,7 +20,7 @@
 #include <QToolTip>
 
 using namespace tq;
-using tq::test::TestProgram;
+using namespace tq::test;
 
 namespace {
 
@@ -52,26 +53,11 @@ class TestActua1 : public QObject
     std::unique_ptr<QWidget> launcher;
     QPointer<Actua1> w;
 
-    template <typename T> T *find(const QString &name) const
-    {
-        T *child = w->findChild<T *>(name);
-        if (!child)
-            qWarning("no %s", qPrintable(name));
-        return child;
-    }
-    QAction *action(const QString &name) const { return find<QAction>(name); }
+    template <typename T> T *find(const QString &name) const { return findNamed<T>(w, name); }
+    QAction *action(const QString &name) const { return findAction(w, name); }
 
-    void type(const QString &box, const QString &text)
-    {
-        QWidget *widget = find<QWidget>(box);
-        auto *combo = qobject_cast<QComboBox *>(widget);
-        QLineEdit *edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit *>(widget);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, text);
-    }
-    void click(const QString &button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
+    void type(const QString &box, const QString &text) { replaceText(w, box, text); }
+    void click(const QString &button) { clickButton(w, button); }
     void clickCell(int row, int col, Qt::KeyboardModifiers modifiers = {})
     {
         const GridSpot spot = w->grid()->cellSpot(row, col);
@@ -110,14 +96,10 @@ private Q_SLOTS:
     void init()
     {
         t = std::make_unique<TestProgram>();
-        t->program.state.displayMode = DisplayMode::Smaller;
-        t->program.state.launcherGeometry = QRect(20, 20, 800, 600);
-        launcher = std::make_unique<QWidget>();
-        launcher->show();
+        useSmallerDisplay(t->program, QRect(20, 20, 800, 600));
+        launcher = showLauncherStandIn();
         w = new Actua1(t->program, launcher.get());
-        w->show();
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w));
+        QVERIFY(showActive(w));
     }
     void cleanup()
     {

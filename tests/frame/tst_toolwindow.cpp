@@ -5,6 +5,7 @@
 #include "frame/framestatusbar.h"
 #include "frame/reportpreview.h"
 #include "frame/toolwindow.h"
+#include "windowdriver.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -17,7 +18,7 @@
 #include <QToolButton>
 
 using namespace tq;
-using tq::test::TestProgram;
+using namespace tq::test;
 
 namespace {
 
@@ -102,7 +103,7 @@ QToolButton *sideButton(ToolWindow *w, int number)
     return qobject_cast<QToolButton *>(w->sideToolbar()->widgetForAction(w->sideButton(number)));
 }
 
-QAction *action(QWidget *w, const QString &name) { return w->findChild<QAction *>(name); }
+QAction *action(QWidget *w, const QString &name) { return findAction(w, name); }
 
 } // namespace
 
@@ -115,12 +116,7 @@ class TestToolWindow : public QObject
 
     DemoWindow *open(const ToolWindowConfig &config = homeConfig())
     {
-        auto *w = new DemoWindow(t->program, launcher.get(), config);
-        w->show();
-        w->activateWindow();
-        if (!QTest::qWaitForWindowActive(w))
-            qWarning("the tool window did not become active");
-        return w;
+        return openToolWindow<DemoWindow>(t->program, launcher.get(), config);
     }
     void showPreview(DemoWindow *w)
     {
@@ -134,20 +130,13 @@ private Q_SLOTS:
     void init()
     {
         t = std::make_unique<TestProgram>();
-        t->program.state.displayMode = DisplayMode::Smaller;
-        t->program.state.launcherGeometry = QRect(40, 30, 800, 600);
-        launcher = std::make_unique<QWidget>();
-        launcher->setObjectName(QStringLiteral("Startfrm"));
-        launcher->show();
+        useSmallerDisplay(t->program);
+        launcher = showLauncherStandIn(QStringLiteral("Startfrm"));
     }
     void cleanup()
     {
         t->prompter.verifyAllUsed();
-        QList<QPointer<ToolWindow>> windows;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *tool = qobject_cast<ToolWindow *>(w))
-                windows.append(tool);
-        qDeleteAll(windows); // their popup menus go with them
+        deleteOpenWindows<ToolWindow>(); // their popup menus go with them
         launcher.reset();
         t.reset();
         QApplication::setPalette(QPalette());

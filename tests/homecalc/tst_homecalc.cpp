@@ -5,6 +5,7 @@
 #include "frame/framestatusbar.h"
 #include "frame/reportpreview.h"
 #include "homecalc/homecalc.h"
+#include "windowdriver.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -17,7 +18,7 @@
 #include <QTest>
 
 using namespace tq;
-using tq::test::TestProgram;
+using namespace tq::test;
 
 namespace {
 
@@ -45,34 +46,15 @@ class TestHomeCalc : public QObject
     std::unique_ptr<TestProgram> t;
     std::unique_ptr<QWidget> launcher;
 
-    HomeCalc *open()
-    {
-        auto *w = new HomeCalc(t->program, launcher.get());
-        w->show();
-        w->activateWindow();
-        if (!QTest::qWaitForWindowActive(w))
-            qWarning("the home calculator did not become active");
-        return w;
-    }
+    HomeCalc *open() { return openToolWindow<HomeCalc>(t->program, launcher.get()); }
     template <typename T = QWidget> static T *child(QWidget *w, const QString &name)
     {
-        T *c = w->findChild<T *>(name);
-        if (!c)
-            qFatal("no control %s", qPrintable(name));
-        return c;
+        return findNamed<T>(w, name);
     }
     static QLineEdit *box(QWidget *w, const QString &name) { return child<QLineEdit>(w, name); }
     static QString field(QWidget *w, const QString &name) { return child<QLabel>(w, name)->text(); }
-    static void type(QWidget *w, const QString &name, const QString &keys)
-    {
-        QLineEdit *b = box(w, name);
-        b->clear();
-        QTest::keyClicks(b, keys);
-    }
-    static void calculate(QWidget *w)
-    {
-        QTest::mouseClick(child<QPushButton>(w, QStringLiteral("cmdCalcPmts")), Qt::LeftButton);
-    }
+    static void type(QWidget *w, const QString &name, const QString &keys) { replaceText(w, name, keys); }
+    static void calculate(QWidget *w) { clickButton(w, QStringLiteral("cmdCalcPmts")); }
     static void enterFirstExample(HomeCalc *w)
     {
         type(w, QStringLiteral("Text1"), QStringLiteral("60000"));
@@ -93,19 +75,13 @@ private Q_SLOTS:
     void init()
     {
         t = std::make_unique<TestProgram>();
-        t->program.state.displayMode = DisplayMode::Smaller;
-        t->program.state.launcherGeometry = QRect(40, 30, 800, 600);
-        launcher = std::make_unique<QWidget>();
-        launcher->show();
+        useSmallerDisplay(t->program);
+        launcher = showLauncherStandIn();
     }
     void cleanup()
     {
         t->prompter.verifyAllUsed();
-        QList<QPointer<QWidget>> windows;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (qobject_cast<HomeCalc *>(w))
-                windows.append(w);
-        qDeleteAll(windows);
+        deleteOpenWindows<HomeCalc>();
         launcher.reset();
         t.reset();
     }

@@ -4,6 +4,7 @@
 #include "components/grid.h"
 #include "fakes.h"
 #include "loan/loansheet.h"
+#include "windowdriver.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,21 +25,11 @@ struct LoanFixture {
     LoanFixture()
     {
         tp.program.state.displayMode = DisplayMode::Smaller;
-        window = new LoanSheet(tp.program, &launcher);
-        window->show();
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window))
-            qWarning("the loan window did not become active");
+        window = openToolWindow<LoanSheet>(tp.program, &launcher);
     }
     ~LoanFixture() { delete window; }
 
-    template <typename T> T *find(const QString &name) const
-    {
-        T *child = window->findChild<T *>(name);
-        if (!child)
-            qWarning("no control %s", qPrintable(name));
-        return child;
-    }
+    template <typename T> T *find(const QString &name) const { return findNamed<T>(window.data(), name); }
     QLineEdit *box(const QString &name) const { return find<QLineEdit>(name); }
     QComboBox *combo(const QString &name) const { return find<QComboBox>(name); }
     QPushButton *button(const QString &name) const { return find<QPushButton>(name); }
@@ -52,8 +43,8 @@ struct LoanFixture {
         QComboBox *c = combo(comboName);
         c->setCurrentIndex(c->findText(rate));
     }
-    void click(const QString &buttonName) const { QTest::mouseClick(button(buttonName), Qt::LeftButton); }
-    void trigger(const QString &actionName) const { find<QAction>(actionName)->trigger(); }
+    void click(const QString &buttonName) const { clickButton(window, buttonName); }
+    void trigger(const QString &actionName) const { findAction(window, actionName)->trigger(); }
 
     // Purchase, lengths and rates entered, then "Show Payments".
     void showTable(const QString &purchase, const QString &maxLength, const QString &minLength,

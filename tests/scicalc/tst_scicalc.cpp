@@ -2,6 +2,7 @@
 #include "fakes.h"
 #include "scicalc/keypaddesign.h"
 #include "scicalc/scicalc.h"
+#include "windowdriver.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -12,7 +13,7 @@
 #include <QTest>
 
 using namespace tq;
-using tq::test::TestProgram;
+using namespace tq::test;
 
 namespace {
 
@@ -68,15 +69,7 @@ class TestSciCalc : public QObject
     std::unique_ptr<TestProgram> t;
     std::unique_ptr<QWidget> launcher;
 
-    SciCalc *open()
-    {
-        auto *w = new SciCalc(t->program, launcher.get());
-        w->show();
-        w->activateWindow();
-        if (!QTest::qWaitForWindowActive(w))
-            qWarning("the calculator did not become active");
-        return w;
-    }
+    SciCalc *open() { return openToolWindow<SciCalc>(t->program, launcher.get()); }
     void clickKeys(SciCalc *w, const QString &captions)
     {
         for (const QString &caption : captions.split(u' ', Qt::SkipEmptyParts)) {
@@ -90,19 +83,13 @@ private Q_SLOTS:
     void init()
     {
         t = std::make_unique<TestProgram>();
-        t->program.state.displayMode = DisplayMode::Smaller;
-        t->program.state.launcherGeometry = QRect(40, 30, 800, 600);
-        launcher = std::make_unique<QWidget>();
-        launcher->show();
+        useSmallerDisplay(t->program);
+        launcher = showLauncherStandIn();
     }
     void cleanup()
     {
         t->prompter.verifyAllUsed();
-        QList<QPointer<QWidget>> windows;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (qobject_cast<SciCalc *>(w))
-                windows.append(w);
-        qDeleteAll(windows);
+        deleteOpenWindows<SciCalc>();
         launcher.reset();
         t.reset();
     }

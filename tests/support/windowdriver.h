@@ -1,0 +1,62 @@
+#pragma once
+// Driving a tool window in a test through its named controls, as a user would.
+#include "components/program.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPointer>
+#include <QRect>
+#include <QTest>
+#include <QWidget>
+#include <memory>
+
+namespace tq::test {
+
+// The smaller display, with the launcher at a known place.
+void useSmallerDisplay(Program &program, const QRect &launcherGeometry = QRect(40, 30, 800, 600));
+
+// A shown, empty top-level widget that stands in for the launcher.
+std::unique_ptr<QWidget> showLauncherStandIn(const QString &objectName = {});
+
+// Shows the window and waits until it is active; false (with a warning) if it never is.
+bool showActive(QWidget *window);
+
+template <typename W, typename... Extra>
+W *openToolWindow(Program &program, QWidget *launcher, Extra &&...extra)
+{
+    auto *window = new W(program, launcher, std::forward<Extra>(extra)...);
+    showActive(window);
+    return window;
+}
+
+// Deletes every top-level window of type W that a test left open.
+template <typename W> void deleteOpenWindows()
+{
+    QList<QPointer<W>> windows;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *window = qobject_cast<W *>(w))
+            windows.append(window);
+    qDeleteAll(windows);
+}
+
+// The child named `name`; warns when there is none.
+template <typename T = QWidget> T *findNamed(const QObject *root, const QString &name)
+{
+    T *child = root->findChild<T *>(name);
+    if (!child)
+        qWarning("no control %s", qPrintable(name));
+    return child;
+}
+
+inline QAction *findAction(const QObject *root, const QString &name)
+{
+    return findNamed<QAction>(root, name);
+}
+
+void clickButton(const QObject *root, const QString &name);
+
+// Replaces the text of a line edit or an editable combo box by typing: the
+// box takes the focus, its text is selected and deleted, then the keys follow.
+void replaceText(const QObject *root, const QString &boxName, const QString &keys);
+
+} // namespace tq::test
