@@ -69,6 +69,17 @@ void Context::saveImage(const QImage &image, const QString &name) const
     image.save(QDir(outputFolder).filePath(name + QStringLiteral(".png")));
 }
 
+Context &Context::useDisplay(DisplayMode mode, const QRect &launcherGeometry)
+{
+    program.state.displayMode = mode;
+    if (launcherGeometry.isValid())
+        program.state.launcherGeometry = launcherGeometry;
+    else
+        program.state.launcherGeometry =
+            mode == DisplayMode::FullScreen ? QRect(0, 0, 1366, 740) : QRect(0, 0, 800, 600);
+    return *this;
+}
+
 } // namespace tq::snapshot
 
 int main(int argc, char **argv)

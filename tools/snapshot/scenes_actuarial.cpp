@@ -15,20 +15,11 @@
 
 namespace {
 
-struct Scene {
-    QWidget launcher;
-    tq::Actua1 *window;
-
+struct Scene : tq::snapshot::ToolWindowScene<tq::Actua1> {
     explicit Scene(tq::snapshot::Context &ctx, bool fullScreen = false)
+        : ToolWindowScene(ctx.useDisplay(fullScreen ? tq::DisplayMode::FullScreen : tq::DisplayMode::Smaller))
     {
-        ctx.program.state.displayMode = fullScreen ? tq::DisplayMode::FullScreen : tq::DisplayMode::Smaller;
-        ctx.program.state.launcherGeometry = fullScreen ? QRect(0, 0, 1366, 740) : QRect(0, 0, 800, 600);
-        window = new tq::Actua1(ctx.program, &launcher);
-        window->show();
-        window->activateWindow();
-        QApplication::processEvents();
     }
-    ~Scene() { delete window; }
 
     void text(const char *name, const QString &value) const
     {

@@ -49,38 +49,26 @@ public:
 
 void render(tq::snapshot::Context &ctx, const QString &name, const std::function<void(DemoTool &)> &before = {})
 {
-    QWidget launcher;
-    auto *window = new DemoTool(ctx.program, &launcher);
-    window->show();
-    window->activateWindow();
-    QApplication::processEvents();
-    if (before)
-        before(*window);
-    QApplication::processEvents();
-    ctx.save(window, name);
-    delete window;
+    tq::snapshot::renderToolWindow<DemoTool>(ctx, name, before);
 }
 
 } // namespace
 
 TQ_SNAPSHOT_SCENE("frame-smaller")
 {
-    ctx.program.state.displayMode = tq::DisplayMode::Smaller;
-    ctx.program.state.launcherGeometry = QRect(0, 0, 800, 600);
+    ctx.useDisplay(tq::DisplayMode::Smaller);
     render(ctx, QStringLiteral("frame-smaller"));
 }
 
 TQ_SNAPSHOT_SCENE("frame-full")
 {
-    ctx.program.state.displayMode = tq::DisplayMode::FullScreen;
-    ctx.program.state.launcherGeometry = QRect(0, 0, 1366, 740);
+    ctx.useDisplay(tq::DisplayMode::FullScreen);
     render(ctx, QStringLiteral("frame-full"));
 }
 
 TQ_SNAPSHOT_SCENE("frame-toolbars-hidden")
 {
-    ctx.program.state.displayMode = tq::DisplayMode::Smaller;
-    ctx.program.state.launcherGeometry = QRect(0, 0, 800, 600);
+    ctx.useDisplay(tq::DisplayMode::Smaller);
     ctx.program.state.topToolbarHidden = true;
     ctx.program.state.sideToolbarsHidden = true;
     render(ctx, QStringLiteral("frame-toolbars-hidden"));
@@ -88,7 +76,6 @@ TQ_SNAPSHOT_SCENE("frame-toolbars-hidden")
 
 TQ_SNAPSHOT_SCENE("frame-preview-full")
 {
-    ctx.program.state.displayMode = tq::DisplayMode::FullScreen;
-    ctx.program.state.launcherGeometry = QRect(0, 0, 1366, 740);
+    ctx.useDisplay(tq::DisplayMode::FullScreen);
     render(ctx, QStringLiteral("frame-preview-full"), [](DemoTool &w) { w.preview->open(); });
 }

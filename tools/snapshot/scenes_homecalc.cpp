@@ -14,8 +14,7 @@ namespace {
 
 void useDisplay(tq::snapshot::Context &ctx, bool fullScreen)
 {
-    ctx.program.state.displayMode = fullScreen ? tq::DisplayMode::FullScreen : tq::DisplayMode::Smaller;
-    ctx.program.state.launcherGeometry = fullScreen ? QRect(0, 0, 1366, 740) : QRect(0, 0, 800, 600);
+    ctx.useDisplay(fullScreen ? tq::DisplayMode::FullScreen : tq::DisplayMode::Smaller);
 }
 
 void fillFirstExample(tq::HomeCalc &w)
@@ -29,16 +28,7 @@ void fillFirstExample(tq::HomeCalc &w)
 void render(tq::snapshot::Context &ctx, const QString &name,
             const std::function<void(tq::HomeCalc &)> &before = {})
 {
-    QWidget launcher;
-    auto *window = new tq::HomeCalc(ctx.program, &launcher);
-    window->show();
-    window->activateWindow();
-    QApplication::processEvents();
-    if (before)
-        before(*window);
-    QApplication::processEvents();
-    ctx.save(window, name);
-    delete window;
+    tq::snapshot::renderToolWindow<tq::HomeCalc>(ctx, name, before);
 }
 
 void openPreview(tq::HomeCalc &w, bool enlarge)

@@ -14,20 +14,11 @@
 
 namespace {
 
-struct Scene {
-    QWidget launcher;
-    tq::LoanSheet *window;
-
-    explicit Scene(tq::snapshot::Context &ctx)
+struct Scene : tq::snapshot::ToolWindowScene<tq::LoanSheet> {
+    explicit Scene(tq::snapshot::Context &ctx, tq::DisplayMode mode = tq::DisplayMode::Smaller)
+        : ToolWindowScene(ctx.useDisplay(mode))
     {
-        ctx.program.state.displayMode = tq::DisplayMode::Smaller;
-        ctx.program.state.launcherGeometry = QRect(0, 0, 800, 600);
-        window = new tq::LoanSheet(ctx.program, &launcher);
-        window->show();
-        window->activateWindow();
-        QApplication::processEvents();
     }
-    ~Scene() { delete window; }
 
     void enter(const QString &purchase, const QString &down, const QString &maxLength,
                const QString &minLength, const QString &maxRate, const QString &minRate)
@@ -105,13 +96,6 @@ TQ_SNAPSHOT_SCENE("loan-report-payments")
 
 TQ_SNAPSHOT_SCENE("loan-full")
 {
-    ctx.program.state.displayMode = tq::DisplayMode::FullScreen;
-    ctx.program.state.launcherGeometry = QRect(0, 0, 1366, 740);
-    QWidget launcher;
-    auto *window = new tq::LoanSheet(ctx.program, &launcher);
-    window->show();
-    window->activateWindow();
-    QApplication::processEvents();
-    ctx.save(window, QStringLiteral("loan-full"));
-    delete window;
+    Scene s(ctx, tq::DisplayMode::FullScreen);
+    ctx.save(s.window, QStringLiteral("loan-full"));
 }
