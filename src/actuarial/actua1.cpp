@@ -114,20 +114,20 @@ Actua1::~Actua1() = default;
 
 void Actua1::buildCommands()
 {
-    struct Spec {
+    struct ControlPlace {
         const char *name;
         const char *caption;
         int top;
         std::optional<TableKind> kind; // none: the Exit command
     };
-    const Spec specs[] = {
+    const ControlPlace places[] = {
         {"Command3", "&Future Value of Amount", 4526, TableKind::FutureValueOfAmount},
         {"Command4", "Future &Value of Annuity", 4989, TableKind::FutureValueOfAnnuity},
         {"Command1", "&Present Value of Amount", 5451, TableKind::PresentValueOfAmount},
         {"Command2", "Present Value of &Annuity", 5923, TableKind::PresentValueOfAnnuity},
         {"Command5", "E&xit", 6418, std::nullopt},
     };
-    for (const Spec &s : specs) {
+    for (const ControlPlace &s : places) {
         auto *button = new QPushButton(QString::fromLatin1(s.caption));
         button->setObjectName(QLatin1String(s.name));
         placeInPanel(button, {795, s.top, 2400, 408});

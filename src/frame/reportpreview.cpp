@@ -161,20 +161,20 @@ void ReportPreview::Impl::createFontDisplays()
 
 void ReportPreview::Impl::createButtons()
 {
-    struct Spec {
+    struct ControlPlace {
         QPushButton **button;
         QString caption;
         int index;
         int top, width, height;
         void (Impl::*action)();
     };
-    const Spec specs[] = {
+    const ControlPlace places[] = {
         {&fontButton, tr("Printer &Font"), 0, 4800, 2425, 390, &Impl::chooseFont},
         {&setupButton, tr("&Page Setup"), 1, 5230, 2425, 390, &Impl::pageSetup},
         {&copyButton, tr("C&opy Current Page"), 3, 5660, 2425, 390, &Impl::copyPage},
         {&printButton, tr("&Print"), 4, 6045, 2430, 390, &Impl::print},
     };
-    for (const Spec &s : specs) {
+    for (const ControlPlace &s : places) {
         *s.button = placer.place(new QPushButton(s.caption, q), QStringLiteral("SSCommand80(%1)").arg(s.index),
                                  placer.rect(565, s.top, s.width, s.height));
         connect(*s.button, &QPushButton::clicked, q, [this, action = s.action] { (this->*action)(); });
