@@ -12,6 +12,7 @@ namespace {
 const QColor ink(24, 72, 44);
 const QColor midInk(58, 120, 78);
 const QColor paper(233, 239, 220);
+const QSize noteSize(382, 155);
 
 // A spirograph curve (hypotrochoid of wheels big and small, pen offset pen),
 // scaled to the given radius: the classic engraved rosette.
@@ -99,9 +100,17 @@ void drawNumeral(QPainter &p, QPointF centre, double size)
 
 } // namespace
 
+QPixmap banknotePicture(const QString &file)
+{
+    QPixmap pixmap;
+    if (!file.isEmpty() && pixmap.load(file, "PNG") && pixmap.size() == noteSize)
+        return pixmap;
+    return paintBanknote();
+}
+
 QPixmap paintBanknote()
 {
-    QPixmap pixmap(382, 155);
+    QPixmap pixmap(noteSize);
     pixmap.fill(paper);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);

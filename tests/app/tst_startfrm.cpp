@@ -1,12 +1,17 @@
 #include "launcherfixture.h"
 
+#include "app/banknote.h"
+
 #include "components/colours.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tq;
@@ -37,6 +42,39 @@ class TestStartfrm : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // The launcher shows the build's picture file when it can read it, and
+    // paints the banknote itself for any file it cannot use.
+    void banknoteFromFileOrPainted_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("fromFile");
+        QTest::newRow("picture file") << "banknote.png" << true;
+        QTest::newRow("no file") << "missing.png" << false;
+        QTest::newRow("no name") << "" << false;
+        QTest::newRow("not a picture") << "garbage.png" << false;
+        QTest::newRow("wrong size") << "small.png" << false;
+    }
+    void banknoteFromFileOrPainted()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, fromFile);
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        // A plain red note tells the file's picture from the painted one.
+        QImage red(382, 155, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(folder.filePath(QStringLiteral("banknote.png"))));
+        QVERIFY(red.scaled(100, 40).save(folder.filePath(QStringLiteral("small.png"))));
+        QFile garbage(folder.filePath(QStringLiteral("garbage.png")));
+        QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("not a png") > 0);
+        garbage.close();
+
+        const QImage shown = banknotePicture(file.isEmpty() ? file : folder.filePath(file)).toImage();
+        QCOMPARE(shown.size(), QSize(382, 155));
+        QCOMPARE(shown.pixelColor(191, 77) == QColor(Qt::red), fromFile);
+        QCOMPARE(shown.pixelColor(191, 77) == paintBanknote().toImage().pixelColor(191, 77), !fromFile);
+    }
+
     void firstStartUsesDefaults()
     {
         LauncherFixture f;
