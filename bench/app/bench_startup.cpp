@@ -1,7 +1,8 @@
 // bench_startup [runs]: starts itself as a child process, alternately as a bare
 // Qt Widgets program and as Tallyquill's launcher, and reports the median
 // wall time of each and their ratio.
-// bench_startup --child minimal|launcher <folder>: one start-up, then exit.
+// bench_startup --child minimal|launcher <folder>: one start-up, then exit once
+// the window has been painted.
 #include "app/registertools.h"
 #include "app/startfrm.h"
 #include "app/toolopener.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -29,14 +31,44 @@ public:
     bool printDialog(QWidget *, QPrinter &) override { return false; }
 };
 
+// Notes the first paint of a top-level window: both children stop the clock
+// at the same point, when their window is on the screen.
+class FirstPaint : public QObject
+{
+public:
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow())
+            painted = true;
+        return false;
+    }
+};
+
+// Children are painted in the same pass as their window, so the whole window is
+// on the screen once its first paint has been seen and the pass has returned;
+// one more pass handles what start-up queued after that paint.
+int waitForPaint(const FirstPaint &paint)
+{
+    QElapsedTimer limit;
+    limit.start();
+    while (!paint.painted && limit.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents, 50);
+    QApplication::processEvents();
+    return paint.painted ? 0 : 1;
+}
+
 int runChild(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    FirstPaint paint;
+    app.installEventFilter(&paint);
     if (std::strcmp(argv[2], "minimal") == 0) {
         QWidget w;
         w.show();
-        QApplication::processEvents();
-        return 0;
+        return waitForPaint(paint);
     }
     const QDir folder(QString::fromLocal8Bit(argv[3]));
     NoPrompter prompter;
@@ -47,8 +79,7 @@ int runChild(int argc, char **argv)
     tq::registerTools(tools);
     tq::Startfrm launcher(program, tools);
     launcher.start();
-    QApplication::processEvents();
-    return 0;
+    return waitForPaint(paint);
 }
 
 double timeChild(const QString &self, const QString &kind, const QString &folder)
@@ -58,6 +89,8 @@ double timeChild(const QString &self, const QString &kind, const QString &folder
     QProcess child;
     child.start(self, {QStringLiteral("--child"), kind, folder});
     child.waitForFinished(60000);
+    if (child.exitCode() != 0)
+        std::fprintf(stderr, "%s start-up never painted its window\n", qPrintable(kind));
     return timer.nsecsElapsed() / 1e6;
 }
 
@@ -77,6 +110,8 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(3, std::atoi(argv[1])) : 15;
     QTemporaryDir folder;
+    // An installed launcher finds the build-painted banknote in its program folder.
+    QFile::copy(QStringLiteral(TQ_BANKNOTE_PICTURE), QDir(folder.path()).filePath(QStringLiteral("banknote.png")));
     const QString self = QCoreApplication::applicationFilePath();
     timeChild(self, QStringLiteral("launcher"), folder.path()); // warm the file cache; creates the settings files
     timeChild(self, QStringLiteral("minimal"), folder.path());
