@@ -17,6 +17,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+Q_DECLARE_METATYPE(tq::ToolWindowConfig)
+
 using namespace tq;
 using namespace tq::test;
 
@@ -524,6 +526,5 @@ private Q_SLOTS:
     }
 };
 
-Q_DECLARE_METATYPE(tq::ToolWindowConfig)
 TQ_TEST_MAIN(TestToolWindow)
 #include "tst_toolwindow.moc"
