@@ -212,6 +212,13 @@ void Startfrm::startUp()
     QDir::setCurrent(m_program.folder.path());
     BusyPointer busy(m_program.platform);
 
+    // Caption and colour are in place before the window shows, so its first
+    // paint is already the right one and start-up paints the window only once.
+    m_program.state.familyName = m_program.settings.familyName();
+    showCaption();
+    m_program.state.background = m_program.settings.background();
+    applyBackgroundColour();
+
     if (m_program.settings.smallerScreenDisplay()) {
         m_program.state.displayMode = DisplayMode::Smaller;
         showNormal();
@@ -223,11 +230,6 @@ void Startfrm::startUp()
     displayCheck();
     recordGeometry();
     centrePanel();
-
-    m_program.state.familyName = m_program.settings.familyName();
-    showCaption();
-    m_program.state.background = m_program.settings.background();
-    applyBackgroundColour();
     m_program.state.topToolbarHidden = m_program.settings.topToolbarOff();
 }
 
