@@ -7,6 +7,7 @@
 #include "app/startfrm.h"
 #include "app/toolopener.h"
 #include "components/program.h"
+#include "components/unattended.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -19,17 +20,6 @@
 
 namespace {
 
-// Answers nothing: the launcher shows no dialog on a clean start.
-class NoPrompter : public tq::Prompter
-{
-public:
-    tq::Button message(QWidget *, const tq::Message &m) override { return m.defaultButton; }
-    QString input(QWidget *, const QString &, const QString &, const QString &i) override { return i; }
-    std::optional<QColor> colour(QWidget *, const QColor &) override { return std::nullopt; }
-    std::optional<tq::FontChoice> font(QWidget *, const tq::FontChoice &) override { return std::nullopt; }
-    bool pageSetup(QWidget *, QPrinter &) override { return false; }
-    bool printDialog(QWidget *, QPrinter &) override { return false; }
-};
 
 // Notes the first paint of a top-level window: both children stop the clock
 // at the same point, when their window is on the screen.
@@ -74,7 +64,7 @@ int runChild(int argc, char **argv)
         return waitForPaint(paint);
     }
     const QDir folder(QString::fromLocal8Bit(argv[3]));
-    NoPrompter prompter;
+    tq::DefaultAnswerPrompter prompter;
     tq::DesktopPlatform platform(tq::Program::findDataFile(folder, QStringLiteral("help")));
     tq::SystemClock clock;
     tq::Program program(folder, prompter, platform, clock);

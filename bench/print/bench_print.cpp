@@ -2,6 +2,7 @@
 #include "components/pageview.h"
 #include "components/printdocument.h"
 #include "components/program.h"
+#include "components/unattended.h"
 #include "frame/reportpreview.h"
 
 #include <QPainter>
@@ -10,33 +11,6 @@
 
 namespace {
 
-class NoPrompts : public tq::Prompter
-{
-public:
-    tq::Button message(QWidget *, const tq::Message &m) override { return m.defaultButton; }
-    QString input(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
-    std::optional<QColor> colour(QWidget *, const QColor &) override { return std::nullopt; }
-    std::optional<tq::FontChoice> font(QWidget *, const tq::FontChoice &) override { return std::nullopt; }
-    bool pageSetup(QWidget *, QPrinter &) override { return false; }
-    bool printDialog(QWidget *, QPrinter &) override { return false; }
-};
-
-class NoPlatform : public tq::Platform
-{
-public:
-    void setClipboardText(const QString &) override {}
-    void setClipboardImage(const QImage &) override {}
-    void showHelp(int) override {}
-    void openWebPage(const QString &) override {}
-    void beep() override {}
-    void setBusy(bool) override {}
-};
-
-class Clock2007 : public tq::Clock
-{
-public:
-    QDateTime now() const override { return {QDate(2007, 3, 14), QTime(9, 30)}; }
-};
 
 // 30 paragraphs at two sizes, with indents and a centred column.
 void thirtyParagraphs(tq::PrintDocument &doc)
@@ -57,9 +31,9 @@ void thirtyParagraphs(tq::PrintDocument &doc)
 void rebuildAndRepaintAfterFontChange(benchmark::State &state)
 {
     QTemporaryDir dir;
-    NoPrompts prompter;
-    NoPlatform platform;
-    Clock2007 clock;
+    tq::DefaultAnswerPrompter prompter;
+    tq::SilentPlatform platform;
+    tq::PinnedClock clock;
     tq::Program program(QDir(dir.path()), prompter, platform, clock);
     tq::ReportPreview preview(program, {}, nullptr);
     preview.builder = thirtyParagraphs;

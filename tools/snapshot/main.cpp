@@ -3,6 +3,7 @@
 #include "snapshot.h"
 
 #include "components/program.h"
+#include "components/unattended.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,34 +22,6 @@ std::map<std::string, Scene> &scenes()
     return all;
 }
 
-// Dialogs never open while rendering: every prompt answers with its default.
-class SilentPrompter : public Prompter
-{
-public:
-    Button message(QWidget *, const Message &m) override { return m.defaultButton; }
-    QString input(QWidget *, const QString &, const QString &, const QString &initial) override { return initial; }
-    std::optional<QColor> colour(QWidget *, const QColor &) override { return std::nullopt; }
-    std::optional<FontChoice> font(QWidget *, const FontChoice &) override { return std::nullopt; }
-    bool pageSetup(QWidget *, QPrinter &) override { return false; }
-    bool printDialog(QWidget *, QPrinter &) override { return false; }
-};
-
-class QuietPlatform : public Platform
-{
-public:
-    void setClipboardText(const QString &) override {}
-    void setClipboardImage(const QImage &) override {}
-    void showHelp(int) override {}
-    void openWebPage(const QString &) override {}
-    void beep() override {}
-    void setBusy(bool) override {}
-};
-
-class FixedClock : public Clock
-{
-public:
-    QDateTime now() const override { return {QDate(2007, 3, 14), QTime(9, 30)}; }
-};
 
 } // namespace
 
@@ -96,9 +69,9 @@ int main(int argc, char **argv)
         if (!QString::fromStdString(name).startsWith(prefix))
             continue;
         QTemporaryDir folder;
-        SilentPrompter prompter;
-        QuietPlatform platform;
-        FixedClock clock;
+        tq::DefaultAnswerPrompter prompter;
+        tq::SilentPlatform platform;
+        tq::PinnedClock clock;
         tq::Program program(QDir(folder.path()), prompter, platform, clock);
         Context ctx{program, out};
         scene(ctx);

@@ -1,0 +1,40 @@
+#pragma once
+// Seams for runs with nobody at the screen (the snapshot tool, benchmarks):
+// no dialog opens, no desktop service is asked, and the date is fixed so that
+// rendered pages come out the same every time.
+#include "components/clock.h"
+#include "components/platform.h"
+#include "components/prompter.h"
+
+namespace tq {
+
+// Every prompt takes its default answer; dialogs count as cancelled.
+class DefaultAnswerPrompter : public Prompter
+{
+public:
+    Button message(QWidget *, const Message &m) override { return m.defaultButton; }
+    QString input(QWidget *, const QString &, const QString &, const QString &initial) override { return initial; }
+    std::optional<QColor> colour(QWidget *, const QColor &) override { return std::nullopt; }
+    std::optional<FontChoice> font(QWidget *, const FontChoice &) override { return std::nullopt; }
+    bool pageSetup(QWidget *, QPrinter &) override { return false; }
+    bool printDialog(QWidget *, QPrinter &) override { return false; }
+};
+
+class SilentPlatform : public Platform
+{
+public:
+    void setClipboardText(const QString &) override {}
+    void setClipboardImage(const QImage &) override {}
+    void showHelp(int) override {}
+    void openWebPage(const QString &) override {}
+    void beep() override {}
+    void setBusy(bool) override {}
+};
+
+class PinnedClock : public Clock
+{
+public:
+    QDateTime now() const override { return {QDate(2007, 3, 14), QTime(9, 30)}; }
+};
+
+} // namespace tq
