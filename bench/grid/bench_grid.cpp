@@ -43,18 +43,23 @@ struct ShownGrid {
     }
 };
 
+void fillCellByCell(ShownGrid &shown, const std::vector<QStringList> &texts)
+{
+    shown.reset();
+    for (int r = 0; r < rows; ++r) {
+        const QStringList &row = texts[size_t(r)];
+        for (int c = 0; c < cols; ++c)
+            shown.grid.setText(r, c, row[c]);
+    }
+    QApplication::processEvents();
+}
+
 void BM_FillCellByCell(benchmark::State &state)
 {
     const auto &texts = cellTexts();
     ShownGrid shown;
     for (auto _ : state) {
-        shown.reset();
-        for (int r = 0; r < rows; ++r) {
-            const QStringList &row = texts[size_t(r)];
-            for (int c = 0; c < cols; ++c)
-                shown.grid.setText(r, c, row[c]);
-        }
-        QApplication::processEvents();
+        fillCellByCell(shown, texts);
     }
 }
 BENCHMARK(BM_FillCellByCell)->Unit(benchmark::kMillisecond);
@@ -80,13 +85,7 @@ void BM_FillCellByCellObserved(benchmark::State &state)
     int changes = 0;
     QObject::connect(&shown.grid, &tq::Grid::cellChanged, &shown.grid, [&changes](int, int) { ++changes; });
     for (auto _ : state) {
-        shown.reset();
-        for (int r = 0; r < rows; ++r) {
-            const QStringList &row = texts[size_t(r)];
-            for (int c = 0; c < cols; ++c)
-                shown.grid.setText(r, c, row[c]);
-        }
-        QApplication::processEvents();
+        fillCellByCell(shown, texts);
     }
     benchmark::DoNotOptimize(changes);
 }
