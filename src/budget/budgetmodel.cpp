@@ -59,6 +59,11 @@ const QString &BudgetModel::text(int row, int column) const
     return isCell(row, column) ? m_sheet.rows[size_t(row)][size_t(column)] : noText;
 }
 
+QString BudgetModel::scrollTip(int row) const
+{
+    return QStringLiteral(" Row %1: %2 ").arg(row + 1).arg(text(row, itemColumn));
+}
+
 MonthFigures BudgetModel::month(int month) const
 {
     MonthFigures f = m_figures.at(size_t(month));

@@ -40,6 +40,8 @@ public:
 
     const BudgetSheet &sheet() const { return m_sheet; }
     const QString &text(int row, int column) const;
+    // Shown while the scroll box is dragged: " Row 4: Rent ".
+    QString scrollTip(int row) const;
     // A month's row figures with its current income caption.
     MonthFigures month(int month) const;
 

@@ -131,6 +131,12 @@ Loaded load(const QDir &folder, int year)
     return {Status::Loaded, read(file)};
 }
 
+bool hasSavedFile(const QDir &folder, int year)
+{
+    QFile file(path(folder, year));
+    return QFileInfo(file).isFile() && file.open(QIODevice::ReadOnly) && file.size() > 0;
+}
+
 bool save(const QDir &folder, int year, const BudgetSheet &sheet)
 {
     return writeFileAtomically(path(folder, year), encode(sheet));

@@ -27,13 +27,17 @@ QString fileName(int year); // "2007.Fil"
 enum class Status {
     Loaded,
     Missing,   // no file, or an empty one: a new year
-    Unreadable // the name exists but cannot be read (a folder, no permission)
+    Unreadable // the name exists but cannot be read (a folder, no permission):
+               // the window asks before a save replaces it
 };
 struct Loaded {
     Status status = Status::Missing;
     BudgetSheet sheet; // empty unless Loaded
 };
 Loaded load(const QDir &folder, int year);
+
+// A readable, non-empty file: what a backup can copy.
+bool hasSavedFile(const QDir &folder, int year);
 
 // Replaces the year's file whole or leaves it as it was; false when it failed.
 bool save(const QDir &folder, int year, const BudgetSheet &sheet);
