@@ -1,11 +1,10 @@
 #include "common/recordfile.h"
 
 #include "common/safefile.h"
+#include "common/windows1252.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <QtEndian>
 
 namespace tq {
@@ -44,25 +43,16 @@ QString RecordVariant::toText() const
     }
 }
 
-RecordFile::RecordFile(QString path, int recordLength)
-    : m_path(std::move(path)), m_length(recordLength)
-{
-}
+RecordFile::RecordFile(QString path, int recordLength) : m_path(std::move(path)), m_length(recordLength) {}
 
 QByteArray RecordFile::encodeText(const QString &text)
 {
-    QStringEncoder encoder("Windows-1252");
-    if (!encoder.isValid())
-        return text.toLatin1();
-    return encoder.encode(text);
+    return encodeWindows1252(text);
 }
 
 QString RecordFile::decodeText(const QByteArray &bytes)
 {
-    QStringDecoder decoder("Windows-1252");
-    if (!decoder.isValid())
-        return QString::fromLatin1(bytes);
-    return decoder.decode(bytes);
+    return decodeWindows1252(bytes);
 }
 
 bool RecordFile::isUnreadable() const
