@@ -1,8 +1,9 @@
 #pragma once
 // Every message box, input box and common dialog goes through this seam, so a
 // test can answer them and assert the exact title and text a user would see.
+#include "components/fontchoice.h"
+
 #include <QColor>
-#include <QFont>
 #include <QString>
 #include <optional>
 
@@ -21,17 +22,6 @@ struct Message {
     Icon icon = Icon::Information;
     Buttons buttons = int(Button::Ok);
     Button defaultButton = Button::Ok;
-};
-
-struct FontChoice {
-    QString family;
-    double pointSize = 14;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strikeOut = false;
-    QColor colour = Qt::black;
-    bool operator==(const FontChoice &) const = default;
 };
 
 class Prompter
