@@ -7,6 +7,7 @@
 #include <QString>
 #include <optional>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -37,6 +38,12 @@ public:
     // Returns false when the user cancels; the printer keeps its settings then.
     virtual bool pageSetup(QWidget *parent, QPrinter &printer) = 0;
     virtual bool printDialog(QWidget *parent, QPrinter &printer) = 0;
+    // The program's own modal dialogs (income entry, spelling correction,
+    // background selector, backup, the printer font dialog) all pass here:
+    // the caller builds the dialog with its parent, gives it an objectName
+    // (the name tests script it by), runs it through this call and reads its
+    // fields afterwards. Returns QDialog::Accepted or QDialog::Rejected.
+    virtual int runDialog(QDialog &dialog) = 0;
 
     // Shorthand for the common one-button information message.
     void inform(QWidget *parent, const QString &title, const QString &text)
@@ -56,6 +63,7 @@ public:
     std::optional<FontChoice> font(QWidget *parent, const FontChoice &initial) override;
     bool pageSetup(QWidget *parent, QPrinter &printer) override;
     bool printDialog(QWidget *parent, QPrinter &printer) override;
+    int runDialog(QDialog &dialog) override;
 };
 
 } // namespace tq

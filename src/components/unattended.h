@@ -6,6 +6,8 @@
 #include "components/platform.h"
 #include "components/prompter.h"
 
+#include <QDialog>
+
 namespace tq {
 
 // Every prompt takes its default answer; dialogs count as cancelled.
@@ -18,6 +20,7 @@ public:
     std::optional<FontChoice> font(QWidget *, const FontChoice &) override { return std::nullopt; }
     bool pageSetup(QWidget *, QPrinter &) override { return false; }
     bool printDialog(QWidget *, QPrinter &) override { return false; }
+    int runDialog(QDialog &) override { return QDialog::Rejected; }
 };
 
 class SilentPlatform : public Platform
