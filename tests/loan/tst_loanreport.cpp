@@ -3,6 +3,7 @@
 #include "common/numberformat.h"
 #include "components/printdocument.h"
 #include "frame/reportpreview.h"
+#include "frame/selectionlimits.h"
 #include "loan/loanreport.h"
 
 using namespace tq;
@@ -70,7 +71,7 @@ void TestLoanReport::columnRestriction()
     f.highlightColumns(1, highlighted);
     f.trigger("mnuPrint");
     if (message) {
-        QCOMPARE(f.tp.prompter.texts(), QStringList{printRestrictionText});
+        QCOMPARE(f.tp.prompter.texts(), QStringList{printRestrictionMessage().text});
         QCOMPARE(f.tp.prompter.last().title, QStringLiteral("Print Restriction"));
     } else {
         QVERIFY(f.tp.prompter.prompts.isEmpty());
