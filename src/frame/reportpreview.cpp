@@ -121,7 +121,12 @@ void ReportPreview::Impl::createRangeFrame()
         const QString name =
             count > 1 ? QStringLiteral("SSOption81(%1)").arg(i) : QStringLiteral("SSOption81");
         auto *range = placer.place(new QRadioButton(options.rangeCaptions[i], rangeFrame), name,
-                                   placer.rect(240, 330 - (count > 1 ? 80 : 0) + 250 * i, 2900, 300));
+                                   placer.rect(240, 330 - (count > 1 ? 80 : 0) + 250 * i, 2960, 300));
+        if (count > 1) { // longer captions in less room
+            QFont small = range->font();
+            small.setPointSizeF(small.pointSizeF() * 0.9);
+            range->setFont(small);
+        }
         ranges->addButton(range, i);
     }
     if (QAbstractButton *first = ranges->button(0))
