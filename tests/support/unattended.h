@@ -15,7 +15,10 @@ class DefaultAnswerPrompter : public Prompter
 {
 public:
     Button message(QWidget *, const Message &m) override { return m.defaultButton; }
-    QString input(QWidget *, const QString &, const QString &, const QString &initial) override { return initial; }
+    QString input(QWidget *, const QString &, const QString &, const QString &initial) override
+    {
+        return initial;
+    }
     std::optional<QColor> colour(QWidget *, const QColor &) override { return std::nullopt; }
     std::optional<FontChoice> font(QWidget *, const FontChoice &) override { return std::nullopt; }
     bool pageSetup(QWidget *, QPrinter &) override { return false; }
