@@ -7,7 +7,7 @@
 #include "app/startfrm.h"
 #include "app/toolopener.h"
 #include "components/program.h"
-#include "components/unattended.h"
+#include "unattended.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,8 +2,8 @@
 #include "components/pageview.h"
 #include "components/printdocument.h"
 #include "components/program.h"
-#include "components/unattended.h"
 #include "frame/reportpreview.h"
+#include "unattended.h"
 
 #include <QPainter>
 #include <QTemporaryDir>

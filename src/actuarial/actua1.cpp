@@ -11,6 +11,7 @@
 #include "components/program.h"
 #include "frame/gridcolours.h"
 #include "frame/reportpreview.h"
+#include "frame/selectionlimits.h"
 #include "frame/toolbaricons.h"
 
 #include <QCloseEvent>
@@ -174,6 +175,7 @@ void Actua1::buildTablePanel()
 void Actua1::buildTable(TableKind kind)
 {
     setCopyAndPrint(false);
+    m_values.reset();
     m_table->empty(yieldToEvents);
     const ValueTableInputs inputs = m_inputs->values();
     if (const std::optional<FailingInput> failure = firstFailingInput(inputs)) {
@@ -185,7 +187,8 @@ void Actua1::buildTable(TableKind kind)
     m_inputs->apply(boxExchange(inputs));
     BusyPointer busy(program().platform);
     const ValueTableOutcome outcome = buildValueTable(kind, inputs);
-    const ValueTable &table = *outcome.table;
+    m_values = *outcome.table;
+    const ValueTable &table = *m_values;
     m_table->show(table);
     m_grid->setCurrentCell(1, 1);
     if (m_grid->highlight() == Grid::Highlight::Never) {
@@ -213,9 +216,10 @@ void Actua1::onGridClicked()
 ValueBlock Actua1::currentBlock() const
 {
     ValueBlock b;
-    b.cell = [grid = m_grid](int row, int col) { return grid->text(row, col); };
-    b.block = highlightedBlock(m_grid->currentRow(), m_grid->currentCol(), m_grid->selectionEndRow(),
-                               m_grid->selectionEndCol());
+    b.cell = [table = m_values](int row, int col) {
+        return table ? tableCellText(*table, row, col) : QString();
+    };
+    b.block = m_grid->highlightedBlock();
     b.amount = m_amount;
     b.payments = m_payments;
     b.sentence = m_sentence;
@@ -239,9 +243,7 @@ void Actua1::copyResults()
         text = copyText(currentBlock());
     } catch (const std::exception &) {
         // Nothing reached the clipboard, so no confirmation follows.
-        program().prompter.inform(
-            this, QStringLiteral("Too Large a Selection"),
-            QStringLiteral("OverFlow has occurred. Select smaller number of cells and try again!"));
+        program().prompter.message(this, tooLargeSelectionMessage());
         return;
     }
     program().platform.setClipboardText(text);
@@ -254,10 +256,8 @@ void Actua1::copyResults()
 void Actua1::openReport()
 {
     m_printBlock = currentBlock().block;
-    if (limitToPrintedColumns(m_printBlock))
-        program().prompter.inform(
-            this, QStringLiteral("Print Restriction"),
-            QStringLiteral("Due to program restraints only 7 columns of data can be printed!"));
+    if (limitPrintedColumns(m_printBlock))
+        program().prompter.message(this, printRestrictionMessage());
     m_preview->open();
 }
 

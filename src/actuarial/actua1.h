@@ -7,6 +7,7 @@
 #include "frame/toolwindow.h"
 
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -53,6 +54,7 @@ private:
     QLabel *m_label1 = nullptr;
     ReportPreview *m_preview = nullptr;
     GridBlock m_printBlock;
+    std::optional<ValueTable> m_values; // the table the grid shows, copied and printed from
     float m_corner = 0;
     QString m_sentence;
     QString m_amount;   // Text1 in the currency format, as the last table read it

@@ -1,6 +1,7 @@
 #include "actuarial/actuarialreport.h"
 
 #include "components/printdocument.h"
+#include "frame/selectionlimits.h"
 
 #include <QList>
 #include <utility>
@@ -10,7 +11,7 @@ namespace tq {
 namespace {
 
 // Where the k-th column's texts are centred, as a fraction of the page width.
-constexpr double kColumnDivisors[kMaxPrintedColumns] = {6, 3.4, 2.4, 1.86, 1.5, 1.25, 1.08};
+constexpr double kColumnDivisors[maxPrintedColumns] = {6, 3.4, 2.4, 1.86, 1.5, 1.25, 1.08};
 constexpr double kRateDivisor = 20;
 constexpr double kPageBreakRoom = 400;
 constexpr double kSentenceRoom = 500;
@@ -107,18 +108,10 @@ private:
 
 } // namespace
 
-bool limitToPrintedColumns(GridBlock &block)
-{
-    if (block.right - block.left < kMaxPrintedColumns)
-        return false;
-    block.right = block.left + kMaxPrintedColumns - 1;
-    return true;
-}
-
 void buildActuarialReport(PrintDocument &doc, const ValueBlock &block)
 {
     GridBlock printed = block.block;
-    limitToPrintedColumns(printed); // a caller that did not cut the block still gets seven columns
+    limitPrintedColumns(printed); // a caller that did not cut the block still gets seven columns
     ValueBlock cut = block;
     cut.block = printed;
     ReportWriter(doc, cut).write();

@@ -6,12 +6,6 @@ namespace tq {
 
 class PrintDocument;
 
-// The page has room for this many value columns beside the rate column.
-inline constexpr int kMaxPrintedColumns = 7;
-
-// Cuts the block to the columns the page has room for; true when it was cut.
-bool limitToPrintedColumns(GridBlock &block);
-
 // Fills a started document: amount and payments, the headings and one line
 // per rate (headings again after each page break), then the sentence when
 // there is room for it on the last page.

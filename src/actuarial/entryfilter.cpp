@@ -1,18 +1,15 @@
 #include "actuarial/entryfilter.h"
 
 #include "common/numberformat.h"
+#include "common/typedfilter.h"
 
 namespace tq {
 
 EntryFilterResult filterDigitEntry(const QString &text)
 {
-    EntryFilterResult r{text};
-    // Only the last character is examined: each change adds at most one.
-    if (!text.isEmpty() && !(text.back() >= u'0' && text.back() <= u'9')) {
-        r.text.chop(1);
-        r.changed = true;
-    }
-    return r;
+    if (std::optional<QString> kept = refuseLastTyped(text))
+        return {*std::move(kept), true};
+    return {text};
 }
 
 EntryFilterResult filterCappedEntry(const QString &text)

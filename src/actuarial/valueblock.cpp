@@ -1,5 +1,6 @@
 #include "actuarial/valueblock.h"
 
+#include "actuarial/valuetables.h"
 #include "common/numberformat.h"
 
 #include <cmath>
@@ -12,14 +13,17 @@ int ValueBlock::year(int col) const
     return int(std::trunc(leadingNumber(cell(0, col))));
 }
 
-GridBlock highlightedBlock(int currentRow, int currentCol, int endRow, int endCol)
+QString tableCellText(const ValueTable &table, int row, int col)
 {
-    GridBlock b{std::max(1, currentRow), std::max(1, currentCol), std::max(1, endRow), std::max(1, endCol)};
-    if (b.top > b.bottom)
-        std::swap(b.top, b.bottom);
-    if (b.left > b.right)
-        std::swap(b.left, b.right);
-    return b;
+    const bool inRows = row >= 1 && row <= table.rowCount();
+    const bool inCols = col >= 1 && col <= table.columnCount();
+    if (row == 0 && col == 0)
+        return {};
+    if (row == 0)
+        return inCols ? table.yearLabel(col - 1) : QStringLiteral(" ");
+    if (col == 0)
+        return inRows ? table.rateLabel(row - 1) : QStringLiteral(" ");
+    return inRows && inCols ? table.cellText(row - 1, col - 1) : QString();
 }
 
 } // namespace tq

@@ -24,8 +24,10 @@ struct ValueBlock {
     int year(int col) const;
 };
 
-// The block between the current cell and the other end of the selection,
-// heading row and column excluded, corners put in order.
-GridBlock highlightedBlock(int currentRow, int currentCol, int endRow, int endCol);
+class ValueTable;
+
+// The text the grid shows for `table` in grid coordinates: year labels in
+// row 0, rate labels in column 0 (a blank " " past the table), figures.
+QString tableCellText(const ValueTable &table, int row, int col);
 
 } // namespace tq

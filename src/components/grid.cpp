@@ -5,10 +5,13 @@
 #include "common/twips.h"
 #include "components/gridheader.h"
 #include "components/gridmodel.h"
+#include "components/gridproxy.h"
 #include "components/gridview.h"
 
+#include <QBrush>
 #include <QVBoxLayout>
 #include <cmath>
+#include <memory>
 
 namespace tq {
 
@@ -29,62 +32,108 @@ Grid::Grid(QWidget *parent)
     connect(m_view, &GridView::editorTextEdited, this, &Grid::editorTextChanged);
     connect(m_view, &GridView::editFinished, this, &Grid::editFinished);
     connect(m_view, &GridView::headingClicked, this, &Grid::sortByHeading);
-    connect(m_model, &GridModel::cellEdited, this, &Grid::cellChanged);
+    connect(m_view, &GridView::cellEdited, this, &Grid::cellChanged);
 }
 
 Grid::~Grid() = default;
 
+void Grid::setModel(QAbstractItemModel *model)
+{
+    if (model == m_source)
+        return;
+    // The view lets go of the old proxy before it goes.
+    std::unique_ptr<GridProxy> old(m_proxy);
+    m_proxy = nullptr;
+    m_source = model;
+    if (model) {
+        m_proxy = new GridProxy(this);
+        m_proxy->setSourceModel(model);
+        connect(model, &QObject::destroyed, this, [this, model] {
+            if (m_source == model)
+                setModel(nullptr);
+        });
+    }
+    m_view->showModel(m_proxy ? static_cast<QAbstractItemModel *>(m_proxy) : m_model,
+                      model ? nullptr : m_model);
+}
+
+QAbstractItemModel *Grid::model() const
+{
+    return m_source ? m_source : m_model;
+}
+
+bool Grid::ownsModel() const
+{
+    return !m_source;
+}
+
 int Grid::rows() const
 {
-    return m_model->rows();
+    return m_view->cells().rows();
 }
 
 void Grid::setRows(int rows)
 {
-    m_view->changeShape([&] { m_model->setRows(rows); });
+    if (ownsModel())
+        m_view->changeShape([&] { m_model->setRows(rows); });
 }
 
 int Grid::cols() const
 {
-    return m_model->cols();
+    return m_view->cells().cols();
 }
 
 void Grid::setCols(int cols)
 {
-    m_view->changeShape([&] { m_model->setCols(cols); });
+    if (ownsModel())
+        m_view->changeShape([&] { m_model->setCols(cols); });
 }
 
 int Grid::fixedRows() const
 {
-    return m_model->fixedRows();
+    return m_view->cells().fixedRows;
 }
 
 void Grid::setFixedRows(int count)
 {
-    m_view->changeShape([&] { m_model->setFixedRows(count); });
-    m_view->horizontalHeader()->setVisible(m_model->fixedRows() > 0);
+    count = std::clamp(count, 0, 1);
+    m_view->setFixed(count, fixedCols(), [&] { m_model->setFixedRows(count); });
+    m_view->horizontalHeader()->setVisible(count > 0);
 }
 
 int Grid::fixedCols() const
 {
-    return m_model->fixedCols();
+    return m_view->cells().fixedCols;
 }
 
 void Grid::setFixedCols(int count)
 {
-    m_view->changeShape([&] { m_model->setFixedCols(count); });
-    m_view->verticalHeader()->setVisible(m_model->fixedCols() > 0);
+    count = std::clamp(count, 0, 1);
+    m_view->setFixed(fixedRows(), count, [&] { m_model->setFixedCols(count); });
+    m_view->verticalHeader()->setVisible(count > 0);
 }
 
 QString Grid::text(int row, int col) const
 {
-    return m_model->text(row, col);
+    return ownsModel() ? m_model->text(row, col) : m_view->cells().text(row, col);
 }
 
 void Grid::setText(int row, int col, const QString &text)
 {
-    if (m_model->setText(row, col, text))
+    if (ownsModel() ? m_model->setText(row, col, text) : setSourceText(row, col, text))
         Q_EMIT cellChanged(row, col);
+}
+
+bool Grid::setSourceText(int row, int col, const QString &text)
+{
+    const GridCells &cells = m_view->cells();
+    if (!cells.isInside(row, col) || cells.text(row, col) == text)
+        return false;
+    if (row < fixedRows())
+        return m_proxy->setHeaderData(col - fixedCols(), Qt::Horizontal, text, Qt::EditRole);
+    if (col < fixedCols())
+        return m_proxy->setHeaderData(row - fixedRows(), Qt::Vertical, text, Qt::EditRole);
+    return m_proxy->setData(cells.indexOf(row, col), text, Qt::EditRole);
 }
 
 void Grid::setRowTexts(int row, const QStringList &texts, int firstCol)
@@ -120,7 +169,7 @@ void Grid::setCurrentCell(int row, int col)
 
 QString Grid::currentText() const
 {
-    return m_model->text(currentRow(), currentCol());
+    return text(currentRow(), currentCol());
 }
 
 void Grid::setCurrentText(const QString &text)
@@ -130,12 +179,24 @@ void Grid::setCurrentText(const QString &text)
 
 void Grid::insertRow(int index, const QString &tabSeparatedTexts)
 {
-    m_view->changeShape([&] { m_model->insertGridRow(index, tabSeparatedTexts.split(u'\t')); });
+    const QStringList texts = tabSeparatedTexts.split(u'\t');
+    if (ownsModel()) {
+        m_view->changeShape([&] { m_model->insertGridRow(index, texts); });
+        return;
+    }
+    if (index < fixedRows() || index > rows())
+        return;
+    m_view->changeShape([&] { m_proxy->insertRows(index - fixedRows(), 1); });
+    for (int c = fixedCols(); c < std::min<int>(cols(), int(texts.size())); ++c)
+        setSourceText(index, c, texts[c]);
 }
 
 void Grid::removeRow(int index)
 {
-    m_view->changeShape([&] { m_model->removeGridRow(index); });
+    if (ownsModel())
+        m_view->changeShape([&] { m_model->removeGridRow(index); });
+    else if (index >= fixedRows() && index < rows())
+        m_view->changeShape([&] { m_proxy->removeRows(index - fixedRows(), 1); });
 }
 
 int Grid::selectionEndRow() const
@@ -156,6 +217,14 @@ void Grid::setSelectionEnd(int row, int col)
 GridBlock Grid::selectedBlock() const
 {
     return m_view->block();
+}
+
+GridBlock Grid::highlightedBlock() const
+{
+    const GridBlock block = selectedBlock();
+    if (block.isValid())
+        return block;
+    return {fixedRows(), fixedCols(), fixedRows(), fixedCols()};
 }
 
 Grid::Selection Grid::selectionMode() const
@@ -275,7 +344,8 @@ void Grid::setCellPicture(int row, int col, const QPixmap &picture)
 
 QPixmap Grid::cellPicture(int row, int col) const
 {
-    return m_model->picture(row, col);
+    return ownsModel() ? m_model->picture(row, col)
+                       : m_view->cells().data(row, col, GridPictureRole).value<QPixmap>();
 }
 
 QColor Grid::backgroundColor() const
@@ -297,7 +367,9 @@ void Grid::setCellBackground(const GridBlock &block, const QColor &colour)
 
 QColor Grid::cellBackground(int row, int col) const
 {
-    return m_model->background(row, col);
+    if (ownsModel())
+        return m_model->background(row, col);
+    return GridProxy::brushFor(m_view->cells().data(row, col, Qt::BackgroundRole)).value<QBrush>().color();
 }
 
 void Grid::setBackgroundPicture(const QPixmap &picture)
@@ -343,11 +415,12 @@ void Grid::setScrollBars(ScrollBars bars)
 
 bool Grid::isEditable() const
 {
-    return m_model->isEditable();
+    return m_editable;
 }
 
 void Grid::setEditable(bool editable)
 {
+    m_editable = editable;
     m_model->setEditable(editable);
     m_view->setEditTriggers(editable ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                            QAbstractItemView::AnyKeyPressed
@@ -386,7 +459,10 @@ void Grid::setSortOnHeadingClick(bool enabled)
 
 void Grid::sort(int col, Qt::SortOrder order)
 {
-    m_view->changeShape([&] { m_model->sortRows(col, order); });
+    if (ownsModel())
+        m_view->changeShape([&] { m_model->sortRows(col, order); });
+    else if (col >= fixedCols() && col < cols())
+        m_view->changeShape([&] { m_proxy->sort(col - fixedCols(), order); });
 }
 
 void Grid::sortByHeading(int col)
@@ -401,9 +477,25 @@ void Grid::sortByHeading(int col)
     Q_EMIT sortFinished(col, order);
 }
 
+QString Grid::tabSeparatedText() const
+{
+    QString out;
+    for (int r = 0; r < rows(); ++r) {
+        for (int c = 0; c < cols(); ++c) {
+            if (c > 0)
+                out += u'\t';
+            // One line per row: breaks and tabs inside a cell become spaces.
+            QString cellText = GridModel::displayText(text(r, c));
+            out += cellText.replace(u'\n', u' ').replace(u'\t', u' ');
+        }
+        out += u"\r\n";
+    }
+    return out;
+}
+
 bool Grid::saveTabSeparated(const QString &path) const
 {
-    return writeFileAtomically(path, RecordFile::encodeText(m_model->tabSeparatedText()));
+    return writeFileAtomically(path, RecordFile::encodeText(tabSeparatedText()));
 }
 
 void Grid::setScrollTipProvider(ScrollTipProvider provider)

@@ -34,6 +34,30 @@
 //
 // Texts whose lines are separated by "\n", "\r\n", "\n\r" or "\r" show as
 // several lines; text() returns the text exactly as it was set.
+//
+// A model of your own. By default a grid keeps its own texts, colours and
+// pictures (the calculators' tables). setModel() shows any QAbstractItemModel
+// instead, which the grid neither owns nor copies:
+// - its items are the data cells: (row, col) is the item (row - fixedRows(),
+//   col - fixedCols()); its horizontal header sections are the heading row
+//   and its vertical ones the heading column (answer an empty QVariant in
+//   headerData() for a blank heading: the base class answers numbers). Cell
+//   (0, 0) stays blank. Fixed counts are the grid's: setFixedRows/Cols.
+// - roles: Qt::EditRole (text(), falling back to Qt::DisplayRole) and
+//   Qt::DisplayRole; Qt::TextAlignmentRole (when the model answers none,
+//   numbers go right and other texts left, headings centred);
+//   Qt::BackgroundRole and Qt::ForegroundRole as a QColor or QBrush, or, for a
+//   model built on QtCore alone, as a colour number (0x00BBGGRR, system
+//   colours with the top bit set) in an int or uint; GridPictureRole a QPixmap.
+// - setData(Qt::EditRole) is what the in-place editor and setText() write;
+//   flags() decide which cells edit (setEditable only switches the editor on).
+// - shape belongs to the model: setRows/setCols do nothing; insertRow,
+//   removeRow and sort call the model's insertRows, removeRows and sort.
+//   Per-column alignments, cell colours and pictures set through the grid
+//   apply only to its own texts; with a model of your own answer the roles.
+// - changes reach the screen through the model's signals: a dataChanged of
+//   one item repaints that one cell. cellChanged follows the grid's own
+//   setText and the editor, not the model's other changes.
 #include "components/gridtypes.h"
 
 #include <QColor>
@@ -41,11 +65,13 @@
 #include <QWidget>
 #include <functional>
 
+class QAbstractItemModel;
 class QTableView;
 
 namespace tq {
 
 class GridModel;
+class GridProxy;
 class GridView;
 
 class Grid : public QWidget
@@ -61,6 +87,14 @@ public:
 
     explicit Grid(QWidget *parent = nullptr);
     ~Grid() override;
+
+    // --- Model -------------------------------------------------------------
+    // Shows `model` (not owned; null returns to the grid's own texts, as does
+    // the model's destruction). See "A model of your own" above.
+    void setModel(QAbstractItemModel *model);
+    // The model shown: the one given to setModel, else the grid's own.
+    QAbstractItemModel *model() const;
+    bool ownsModel() const;
 
     // --- Shape -------------------------------------------------------------
     int rows() const;
@@ -102,6 +136,9 @@ public:
     int selectionEndCol() const;
     void setSelectionEnd(int row, int col);
     GridBlock selectedBlock() const; // normalised, data cells only; invalid when empty
+    // What copies and reports take: the selected block, or the first data
+    // cell when nothing is selected.
+    GridBlock highlightedBlock() const;
     Selection selectionMode() const;
     void setSelectionMode(Selection mode);
     // Makes the first data cell of the row current and highlights the row.
@@ -172,6 +209,8 @@ public:
     // after each row, 8-bit Windows-1252 text. Line breaks and tabs inside a
     // cell are written as spaces. Written atomically; false when it failed.
     bool saveTabSeparated(const QString &path) const;
+    // The same text, before encoding.
+    QString tabSeparatedText() const;
 
     // --- Scroll tip --------------------------------------------------------
     void setScrollTipProvider(ScrollTipProvider provider);
@@ -197,11 +236,15 @@ Q_SIGNALS:
 
 private:
     void sortByHeading(int col);
+    bool setSourceText(int row, int col, const QString &text);
     double dpiX() const;
     double dpiY() const;
 
     GridModel *m_model;
     GridView *m_view;
+    QAbstractItemModel *m_source = nullptr;
+    GridProxy *m_proxy = nullptr;
+    bool m_editable = false;
     ScrollBars m_scrollBars = ScrollBars::Both;
     bool m_sortOnHeadingClick = false;
     int m_lastSortCol = -1;

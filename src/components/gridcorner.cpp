@@ -9,9 +9,15 @@
 
 namespace tq {
 
-GridCorner::GridCorner(const GridModel &model, QWidget *parent) : QWidget(parent), m_model(model)
+GridCorner::GridCorner(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void GridCorner::setSource(const GridModel *model)
+{
+    m_model = model;
+    update();
 }
 
 void GridCorner::paintEvent(QPaintEvent *)
@@ -21,16 +27,20 @@ void GridCorner::paintEvent(QPaintEvent *)
     option.initFrom(this);
     option.rect = rect();
     option.position = QStyleOptionHeader::OnlyOneSection;
-    option.text = GridModel::displayText(m_model.text(0, 0));
-    option.textAlignment = m_model.fixedAlignment(0) | Qt::AlignVCenter;
+    if (!m_model) {
+        painter.drawControl(QStyle::CE_HeaderSection, option);
+        return;
+    }
+    option.text = GridModel::displayText(m_model->text(0, 0));
+    option.textAlignment = m_model->fixedAlignment(0) | Qt::AlignVCenter;
     if (!(option.textAlignment & Qt::AlignHorizontal_Mask))
         option.textAlignment |= Qt::AlignHCenter;
-    const QColor background = m_model.background(0, 0);
+    const QColor background = m_model->background(0, 0);
     painter.drawControl(QStyle::CE_HeaderSection, option);
     if (background.isValid())
         painter.fillRect(rect().adjusted(1, 1, -1, -1), background);
     painter.drawControl(QStyle::CE_HeaderLabel, option);
-    const QPixmap picture = m_model.picture(0, 0);
+    const QPixmap picture = m_model->picture(0, 0);
     if (!picture.isNull()) {
         const QSize size = picture.deviceIndependentSize().toSize();
         painter.drawPixmap(QRect(QPoint(), size).translated(rect().center() - QRect(QPoint(), size).center()),

@@ -1,6 +1,6 @@
 #pragma once
 // Cell (0, 0) of a Grid, drawn where the fixed row and column meet: a
-// heading-styled cell with its text and its picture centred.
+// heading-styled cell with its text and its picture centred, or blank.
 #include <QWidget>
 
 namespace tq {
@@ -11,7 +11,9 @@ class GridCorner : public QWidget
 {
     Q_OBJECT
 public:
-    GridCorner(const GridModel &model, QWidget *parent);
+    explicit GridCorner(QWidget *parent);
+    // The grid's own string model keeps the corner cell; other models leave it blank (null).
+    void setSource(const GridModel *model);
 
 Q_SIGNALS:
     void clicked();
@@ -23,7 +25,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    const GridModel &m_model;
+    const GridModel *m_model = nullptr;
     bool m_pressed = false;
 };
 

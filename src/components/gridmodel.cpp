@@ -288,22 +288,6 @@ void GridModel::sortRows(int col, Qt::SortOrder order)
         Q_EMIT headerDataChanged(Qt::Vertical, 0, m_rows - m_fixedRows - 1);
 }
 
-QString GridModel::tabSeparatedText() const
-{
-    QString out;
-    for (int r = 0; r < m_rows; ++r) {
-        for (int c = 0; c < m_cols; ++c) {
-            if (c > 0)
-                out += u'\t';
-            QString text = displayText(cell(r, c).text);
-            text.replace(u'\n', u' ').replace(u'\t', u' ');
-            out += text;
-        }
-        out += u"\r\n";
-    }
-    return out;
-}
-
 QModelIndex GridModel::indexOf(int row, int col) const
 {
     return isDataCell(row, col) ? index(row - m_fixedRows, col - m_fixedCols) : QModelIndex();
@@ -341,11 +325,8 @@ bool GridModel::setData(const QModelIndex &index, const QVariant &value, int rol
 {
     if (!index.isValid() || role != Qt::EditRole)
         return false;
-    const int row = gridRow(index), col = gridCol(index);
-    if (setText(row, col, value.toString())) {
+    if (setText(gridRow(index), gridCol(index), value.toString()))
         flushChanges();
-        Q_EMIT cellEdited(row, col);
-    }
     return true;
 }
 

@@ -20,7 +20,7 @@ class GridModel : public QAbstractTableModel
     Q_OBJECT
 public:
     // The centred picture of a cell, a QPixmap (null when there is none).
-    static constexpr int PictureRole = Qt::UserRole + 1;
+    static constexpr int PictureRole = GridPictureRole;
 
     explicit GridModel(QObject *parent = nullptr);
 
@@ -60,10 +60,6 @@ public:
     // then numbers by value, then other texts case-insensitively.
     void sortRows(int col, Qt::SortOrder order);
 
-    // Every cell, tabs between cells and CR LF after each row. Line breaks and
-    // tabs inside a cell become spaces so the file keeps one line per row.
-    QString tabSeparatedText() const;
-
     QModelIndex indexOf(int row, int col) const;
     int gridRow(const QModelIndex &index) const { return index.row() + m_fixedRows; }
     int gridCol(const QModelIndex &index) const { return index.column() + m_fixedCols; }
@@ -82,8 +78,6 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 Q_SIGNALS:
-    // A cell's text changed through the view's editor.
-    void cellEdited(int row, int col);
     // Cell (0, 0) changed; it is drawn outside the view's headers.
     void cornerChanged();
 

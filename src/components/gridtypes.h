@@ -6,6 +6,9 @@ class QWidget;
 
 namespace tq {
 
+// The picture drawn centred in a cell, a QPixmap, in any model a Grid shows.
+inline constexpr int GridPictureRole = Qt::UserRole + 1;
+
 // How the highlighted block is shown.
 enum class GridHighlight { Never, Always, WhenFocused };
 

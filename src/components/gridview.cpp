@@ -14,8 +14,8 @@
 
 namespace tq {
 
-GridView::GridView(GridModel &model, QWidget *parent)
-    : QTableView(parent), m_model(model), m_colHeader(new GridHeader(Qt::Horizontal, this)),
+GridView::GridView(GridModel &own, QWidget *parent)
+    : QTableView(parent), m_colHeader(new GridHeader(Qt::Horizontal, this)),
       m_rowHeader(new GridHeader(Qt::Vertical, this))
 {
     const int rowPixels = fontMetrics().height() + 4;
@@ -25,11 +25,13 @@ GridView::GridView(GridModel &model, QWidget *parent)
     m_rowHeader->setThickness(64);
     setHorizontalHeader(m_colHeader);
     setVerticalHeader(m_rowHeader);
-    setModel(&model);
+    m_cells = {&own, own.fixedRows(), own.fixedCols()};
+    setModel(&own);
 
-    m_corner = new GridCorner(model, this);
+    m_corner = new GridCorner(this);
+    m_corner->setSource(&own);
     m_delegate = new GridDelegate(
-        [this](const QModelIndex &index) { return int(editMask(m_model.gridCol(index)).size()); }, this);
+        [this](const QModelIndex &index) { return int(editMask(m_cells.gridCol(index)).size()); }, this);
     setItemDelegate(m_delegate);
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -45,7 +47,7 @@ GridView::GridView(GridModel &model, QWidget *parent)
                  pal.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(pal);
 
-    connect(&model, &GridModel::cornerChanged, m_corner, qOverload<>(&QWidget::update));
+    connect(&own, &GridModel::cornerChanged, m_corner, qOverload<>(&QWidget::update));
     connect(m_delegate, &GridDelegate::editorTextEdited, this, &GridView::editorTextEdited);
     connect(verticalScrollBar(), &QScrollBar::sliderMoved, this, &GridView::showScrollTip);
     connect(verticalScrollBar(), &QScrollBar::sliderReleased, this, [] { QToolTip::hideText(); });
@@ -56,7 +58,7 @@ GridView::GridView(GridModel &model, QWidget *parent)
 void GridView::connectHeadings()
 {
     connect(m_colHeader, &GridHeader::headingClicked, this, [this](int section) {
-        Q_EMIT headingClicked(section + m_model.fixedCols());
+        Q_EMIT headingClicked(section + m_cells.fixedCols);
         Q_EMIT gridClicked();
     });
     connect(m_rowHeader, &GridHeader::headingClicked, this, &GridView::gridClicked);
@@ -68,13 +70,13 @@ void GridView::connectHeadings()
 
 bool GridView::hasDataCells() const
 {
-    return m_model.rows() > m_model.fixedRows() && m_model.cols() > m_model.fixedCols();
+    return m_cells.rows() > m_cells.fixedRows && m_cells.cols() > m_cells.fixedCols;
 }
 
 int GridView::endRow() const
 {
     if (m_selection == GridSelection::WholeColumns && m_row >= 0)
-        return m_model.rows() - 1;
+        return m_cells.rows() - 1;
     return m_endRow;
 }
 
@@ -84,13 +86,13 @@ GridBlock GridView::block() const
         return {};
     const int left = std::min(m_col, m_endCol), right = std::max(m_col, m_endCol);
     if (m_selection == GridSelection::WholeColumns)
-        return {m_model.fixedRows(), left, m_model.rows() - 1, right};
+        return {m_cells.fixedRows, left, m_cells.rows() - 1, right};
     return {std::min(m_row, m_endRow), left, std::max(m_row, m_endRow), right};
 }
 
 bool GridView::moveCursorTo(int row, int col)
 {
-    if (!m_model.isDataCell(row, col))
+    if (!m_cells.isDataCell(row, col))
         return false;
     setState(row, col, row, col, true);
     return true;
@@ -98,7 +100,7 @@ bool GridView::moveCursorTo(int row, int col)
 
 bool GridView::setBlockEnd(int row, int col)
 {
-    if (m_row < 0 || !m_model.isDataCell(row, col))
+    if (m_row < 0 || !m_cells.isDataCell(row, col))
         return false;
     setState(m_row, m_col, row, col, true);
     return true;
@@ -106,8 +108,8 @@ bool GridView::setBlockEnd(int row, int col)
 
 void GridView::selectWholeRow(int row)
 {
-    if (m_model.isDataCell(row, m_model.fixedCols()))
-        setState(row, m_model.fixedCols(), row, m_model.cols() - 1, true);
+    if (m_cells.isDataCell(row, m_cells.fixedCols))
+        setState(row, m_cells.fixedCols, row, m_cells.cols() - 1, true);
 }
 
 void GridView::changeShape(const std::function<void()> &change)
@@ -126,12 +128,32 @@ void GridView::shapeChanged()
         syncSelectionModel();
         return;
     }
-    const int firstRow = m_model.fixedRows(), lastRow = m_model.rows() - 1;
-    const int firstCol = m_model.fixedCols(), lastCol = m_model.cols() - 1;
+    const int firstRow = m_cells.fixedRows, lastRow = m_cells.rows() - 1;
+    const int firstCol = m_cells.fixedCols, lastCol = m_cells.cols() - 1;
     if (m_row < 0)
         m_row = m_endRow = firstRow, m_col = m_endCol = firstCol;
     setState(std::clamp(m_row, firstRow, lastRow), std::clamp(m_col, firstCol, lastCol),
              std::clamp(m_endRow, firstRow, lastRow), std::clamp(m_endCol, firstCol, lastCol), false);
+}
+
+void GridView::showModel(QAbstractItemModel *model, const GridModel *own)
+{
+    if (isEditing())
+        closeEditor(m_delegate->editor(), QAbstractItemDelegate::RevertModelCache);
+    changeShape([&] {
+        m_cells.model = model;
+        setModel(model);
+    });
+    m_corner->setSource(own);
+}
+
+void GridView::setFixed(int rows, int cols, const std::function<void()> &change)
+{
+    changeShape([&] {
+        m_cells.fixedRows = rows;
+        m_cells.fixedCols = cols;
+        change();
+    });
 }
 
 void GridView::setSelectionKind(GridSelection kind)
@@ -189,7 +211,7 @@ QString GridView::editorText() const
 {
     if (isEditing())
         return m_delegate->editor()->text();
-    return m_model.text(m_row, m_col);
+    return m_cells.text(m_row, m_col);
 }
 
 void GridView::setBackgroundPicture(const QPixmap &picture)
@@ -208,26 +230,26 @@ void GridView::setHeadingThickness(Qt::Orientation orientation, int pixels)
 
 GridSpot GridView::spot(int row, int col)
 {
-    const int fixedRows = m_model.fixedRows(), fixedCols = m_model.fixedCols();
-    if (!m_model.isInside(row, col))
+    const int fixedRows = m_cells.fixedRows, fixedCols = m_cells.fixedCols;
+    if (!m_cells.isInside(row, col))
         return {};
     if (row < fixedRows && col < fixedCols)
         return {m_corner, m_corner->rect()};
     if (row < fixedRows) {
         const int section = col - fixedCols;
-        if (m_model.rows() > fixedRows)
-            scrollTo(m_model.indexOf(fixedRows, col));
+        if (m_cells.rows() > fixedRows)
+            scrollTo(m_cells.indexOf(fixedRows, col));
         return {m_colHeader->viewport(), QRect(m_colHeader->sectionViewportPosition(section), 0,
                                                m_colHeader->sectionSize(section), m_colHeader->height())};
     }
     if (col < fixedCols) {
         const int section = row - fixedRows;
-        if (m_model.cols() > fixedCols)
-            scrollTo(m_model.indexOf(row, fixedCols));
+        if (m_cells.cols() > fixedCols)
+            scrollTo(m_cells.indexOf(row, fixedCols));
         return {m_rowHeader->viewport(), QRect(0, m_rowHeader->sectionViewportPosition(section),
                                                m_rowHeader->width(), m_rowHeader->sectionSize(section))};
     }
-    const QModelIndex index = m_model.indexOf(row, col);
+    const QModelIndex index = m_cells.indexOf(row, col);
     scrollTo(index);
     return {viewport(), visualRect(index)};
 }
@@ -251,7 +273,7 @@ void GridView::syncSelectionModel()
     QItemSelectionModel *selection = selectionModel();
     const bool wasSyncing = m_syncing;
     m_syncing = true;
-    const QModelIndex current = m_model.indexOf(m_row, m_col);
+    const QModelIndex current = m_cells.indexOf(m_row, m_col);
     if (current.isValid())
         selection->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
     else
@@ -259,7 +281,7 @@ void GridView::syncSelectionModel()
     // The selection model holds the block only while it is to be seen.
     const GridBlock b = block();
     if (b.isValid() && isHighlightShown()) {
-        QItemSelection cells(m_model.indexOf(b.top, b.left), m_model.indexOf(b.bottom, b.right));
+        QItemSelection cells(m_cells.indexOf(b.top, b.left), m_cells.indexOf(b.bottom, b.right));
         // In a block of several cells the current one is left plain, so the
         // user sees where the block started.
         if (b.top != b.bottom || b.left != b.right)
@@ -277,10 +299,10 @@ QModelIndex GridView::indexNear(QPoint pos)
     pos.setY(std::clamp(pos.y(), 0, std::max(0, area.height() - 1)));
     int row = rowAt(pos.y()), col = columnAt(pos.x());
     if (row < 0)
-        row = m_model.rowCount() - 1;
+        row = m_cells.model->rowCount() - 1;
     if (col < 0)
-        col = m_model.columnCount() - 1;
-    return m_model.index(row, col);
+        col = m_cells.model->columnCount() - 1;
+    return m_cells.model->index(row, col);
 }
 
 void GridView::mousePressEvent(QMouseEvent *event)
@@ -292,7 +314,7 @@ void GridView::mousePressEvent(QMouseEvent *event)
     const QModelIndex index = indexAt(event->position().toPoint());
     if (!index.isValid())
         return;
-    const int row = m_model.gridRow(index), col = m_model.gridCol(index);
+    const int row = m_cells.gridRow(index), col = m_cells.gridCol(index);
     if (event->modifiers() & Qt::ShiftModifier)
         setBlockEnd(row, col);
     else
@@ -317,7 +339,7 @@ void GridView::mouseMoveEvent(QMouseEvent *event)
         horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     const QModelIndex index = indexNear(pos);
     if (index.isValid())
-        setBlockEnd(m_model.gridRow(index), m_model.gridCol(index));
+        setBlockEnd(m_cells.gridRow(index), m_cells.gridCol(index));
 }
 
 void GridView::mouseReleaseEvent(QMouseEvent *event)
@@ -339,7 +361,7 @@ void GridView::mouseDoubleClickEvent(QMouseEvent *event)
     const QModelIndex index = indexAt(event->position().toPoint());
     if (!index.isValid())
         return;
-    moveCursorTo(m_model.gridRow(index), m_model.gridCol(index));
+    moveCursorTo(m_cells.gridRow(index), m_cells.gridCol(index));
     Q_EMIT gridDoubleClicked();
     edit(index, QAbstractItemView::DoubleClicked, event);
 }
@@ -352,8 +374,8 @@ bool GridView::navigate(QKeyEvent *event)
     const bool control = event->modifiers() & Qt::ControlModifier;
     int row = extend && m_selection == GridSelection::FreeRanges ? m_endRow : m_row;
     int col = extend ? m_endCol : m_col;
-    const int firstRow = m_model.fixedRows(), lastRow = m_model.rows() - 1;
-    const int firstCol = m_model.fixedCols(), lastCol = m_model.cols() - 1;
+    const int firstRow = m_cells.fixedRows, lastRow = m_cells.rows() - 1;
+    const int firstCol = m_cells.fixedCols, lastCol = m_cells.cols() - 1;
     const int page = std::max(1, rowAt(viewport()->height() - 1) - rowAt(0));
     switch (event->key()) {
     case Qt::Key_Up:
@@ -393,7 +415,7 @@ bool GridView::navigate(QKeyEvent *event)
         setBlockEnd(row, col);
     else
         moveCursorTo(row, col);
-    scrollTo(m_model.indexOf(row, col));
+    scrollTo(m_cells.indexOf(row, col));
     return true;
 }
 
@@ -466,7 +488,7 @@ void GridView::currentChanged(const QModelIndex &current, const QModelIndex &pre
     // The base class moves the cursor itself only when an editor is left with Tab.
     if (m_syncing || !current.isValid())
         return;
-    const int row = m_model.gridRow(current), col = m_model.gridCol(current);
+    const int row = m_cells.gridRow(current), col = m_cells.gridCol(current);
     if (row != m_row || col != m_col)
         setState(row, col, row, col, true);
 }
@@ -474,9 +496,16 @@ void GridView::currentChanged(const QModelIndex &current, const QModelIndex &pre
 void GridView::commitData(QWidget *editor)
 {
     const QModelIndex edited = m_delegate->editedIndex();
+    if (!edited.isValid()) {
+        QTableView::commitData(editor);
+        return;
+    }
+    const int row = m_cells.gridRow(edited), col = m_cells.gridCol(edited);
+    const QString before = m_cells.text(row, col);
     QTableView::commitData(editor);
-    if (edited.isValid())
-        m_editedRow = m_model.gridRow(edited), m_editedCol = m_model.gridCol(edited);
+    m_editedRow = row, m_editedCol = col;
+    if (m_cells.text(row, col) != before)
+        Q_EMIT cellEdited(row, col);
 }
 
 void GridView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
@@ -493,7 +522,7 @@ void GridView::showScrollTip(int value)
 {
     if (!m_tipProvider)
         return;
-    const QString tip = m_tipProvider(value + m_model.fixedRows());
+    const QString tip = m_tipProvider(value + m_cells.fixedRows);
     if (tip.isEmpty())
         QToolTip::hideText();
     else

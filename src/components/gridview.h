@@ -3,6 +3,7 @@
 // which is also the anchor of the highlighted block) and the other corner of
 // the block itself, so that dragging moves only the far corner and the
 // clicked cell stays current, in free-range and in whole-column selection.
+#include "components/gridcells.h"
 #include "components/gridtypes.h"
 
 #include <QPixmap>
@@ -21,9 +22,14 @@ class GridView : public QTableView
 {
     Q_OBJECT
 public:
-    GridView(GridModel &model, QWidget *parent);
+    // Shows the grid's own string model until showModel() is given another.
+    GridView(GridModel &own, QWidget *parent);
 
-    GridModel &gridModel() const { return m_model; }
+    const GridCells &cells() const { return m_cells; }
+    // `own` is the grid's string model when it is the one shown, else null.
+    void showModel(QAbstractItemModel *model, const GridModel *own);
+    // Counts the fixed heading row and column anew; `change` adapts the model.
+    void setFixed(int rows, int cols, const std::function<void()> &change);
     GridHeader *colHeader() const { return m_colHeader; }
     GridHeader *rowHeader() const { return m_rowHeader; }
     GridCorner *corner() const { return m_corner; }
@@ -74,6 +80,8 @@ Q_SIGNALS:
     void blockChanged();
     void editorTextEdited(const QString &text);
     void editFinished(int row, int col);
+    // The editor changed a cell's text.
+    void cellEdited(int row, int col);
     // A heading of the fixed row was clicked (grid column).
     void headingClicked(int col);
 
@@ -103,7 +111,7 @@ private:
     void showScrollTip(int value);
     void connectHeadings();
 
-    GridModel &m_model;
+    GridCells m_cells;
     GridHeader *m_colHeader;
     GridHeader *m_rowHeader;
     GridCorner *m_corner = nullptr;

@@ -2,7 +2,7 @@
 // A report document recorded as pages of display lists in twips. Tools write
 // paragraphs and lines into it; the page view, a printer, a PDF file or an
 // image paint the same lists at whatever scale they need.
-#include "components/prompter.h"
+#include "components/fontchoice.h"
 
 #include <QColor>
 #include <QFont>

@@ -2,6 +2,7 @@
 // The program-wide context built once in main and handed to every window.
 #include "common/settings.h"
 #include "components/clock.h"
+#include "components/fontchoice.h"
 #include "components/platform.h"
 #include "components/prompter.h"
 

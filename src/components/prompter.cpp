@@ -103,4 +103,9 @@ bool DialogPrompter::printDialog(QWidget *parent, QPrinter &printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
+int DialogPrompter::runDialog(QDialog &dialog)
+{
+    return dialog.exec();
+}
+
 } // namespace tq

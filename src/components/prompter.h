@@ -1,11 +1,13 @@
 #pragma once
 // Every message box, input box and common dialog goes through this seam, so a
 // test can answer them and assert the exact title and text a user would see.
+#include "components/fontchoice.h"
+
 #include <QColor>
-#include <QFont>
 #include <QString>
 #include <optional>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -23,17 +25,6 @@ struct Message {
     Button defaultButton = Button::Ok;
 };
 
-struct FontChoice {
-    QString family;
-    double pointSize = 14;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strikeOut = false;
-    QColor colour = Qt::black;
-    bool operator==(const FontChoice &) const = default;
-};
-
 class Prompter
 {
 public:
@@ -47,6 +38,12 @@ public:
     // Returns false when the user cancels; the printer keeps its settings then.
     virtual bool pageSetup(QWidget *parent, QPrinter &printer) = 0;
     virtual bool printDialog(QWidget *parent, QPrinter &printer) = 0;
+    // The program's own modal dialogs (income entry, spelling correction,
+    // background selector, backup, the printer font dialog) all pass here:
+    // the caller builds the dialog with its parent, gives it an objectName
+    // (the name tests script it by), runs it through this call and reads its
+    // fields afterwards. Returns QDialog::Accepted or QDialog::Rejected.
+    virtual int runDialog(QDialog &dialog) = 0;
 
     // Shorthand for the common one-button information message.
     void inform(QWidget *parent, const QString &title, const QString &text)
@@ -66,6 +63,7 @@ public:
     std::optional<FontChoice> font(QWidget *parent, const FontChoice &initial) override;
     bool pageSetup(QWidget *parent, QPrinter &printer) override;
     bool printDialog(QWidget *parent, QPrinter &printer) override;
+    int runDialog(QDialog &dialog) override;
 };
 
 } // namespace tq

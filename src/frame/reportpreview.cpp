@@ -22,7 +22,6 @@ namespace tq {
 
 namespace {
 
-const QString defaultPrintFont = QStringLiteral("Times New Roman");
 constexpr double defaultPrintSize = 14;
 constexpr double copyDpi = 120; // resolution of the page picture put on the clipboard
 
@@ -65,6 +64,9 @@ struct ReportPreview::Impl {
     Placer placer;
     PrintDocument document;
     PageView *view = nullptr;
+    Document shown;
+    QGroupBox *rangeFrame = nullptr;
+    QButtonGroup *ranges = nullptr;
     QButtonGroup *guides = nullptr;
     QLabel *orientationPanel = nullptr;
     QLabel *fontPanel = nullptr;
@@ -109,11 +111,30 @@ struct ReportPreview::Impl {
 
 void ReportPreview::Impl::createRangeFrame()
 {
-    auto *frame = placer.place(new QGroupBox(tr("Print Range"), q), QStringLiteral("SSFrame80(0)"),
-                               placer.rect(195, 208, 3240, 740));
-    auto *range = placer.place(new QRadioButton(options.printRangeCaption, frame), QStringLiteral("SSOption81"),
-                               placer.rect(240, 330, 2900, 300));
-    range->setChecked(true); // the one range there is
+    const auto count = int(options.rangeCaptions.size());
+    // Several options take the room above the frame's design place.
+    const QRect place = count > 1 ? placer.rect(195, 60, 3240, 1040) : placer.rect(195, 208, 3240, 740);
+    rangeFrame =
+        placer.place(new QGroupBox(options.rangeFrameCaption, q), QStringLiteral("SSFrame80(0)"), place);
+    ranges = new QButtonGroup(q);
+    for (int i = 0; i < count; ++i) {
+        const QString name =
+            count > 1 ? QStringLiteral("SSOption81(%1)").arg(i) : QStringLiteral("SSOption81");
+        auto *range = placer.place(new QRadioButton(options.rangeCaptions[i], rangeFrame), name,
+                                   placer.rect(240, 330 - (count > 1 ? 80 : 0) + 250 * i, 2960, 300));
+        if (count > 1) { // longer captions in less room
+            QFont small = range->font();
+            small.setPointSizeF(small.pointSizeF() * 0.9);
+            range->setFont(small);
+        }
+        ranges->addButton(range, i);
+    }
+    if (QAbstractButton *first = ranges->button(0))
+        first->setChecked(true);
+    connect(ranges, &QButtonGroup::idClicked, q, [this](int id) {
+        Q_EMIT q->printRangeChosen(id);
+        q->rebuild();
+    });
 }
 
 void ReportPreview::Impl::createDisplayFrame()
@@ -345,9 +366,21 @@ ReportPreview::~ReportPreview()
 
 void ReportPreview::open()
 {
-    Q_EMIT statusTextChanged(tr("Print"));
+    Document document;
+    document.build = [this](PrintDocument &doc, int) {
+        if (builder)
+            builder(doc);
+    };
+    open(std::move(document));
+}
+
+void ReportPreview::open(Document document)
+{
+    d->shown = std::move(document);
+    Q_EMIT statusTextChanged(d->shown.status);
+    d->rangeFrame->setEnabled(d->shown.rangesEnabled);
     FontChoice &f = d->program.state.printFont;
-    f.family = defaultPrintFont;
+    f.family = d->shown.fontFamily;
     f.pointSize = defaultPrintSize;
     f.bold = false;
     f.italic = false;
@@ -374,7 +407,9 @@ void ReportPreview::rebuild()
     doc.setIndentRight(0);
     doc.setLineWidth(15);
     doc.startDoc();
-    if (builder)
+    if (d->shown.build)
+        d->shown.build(doc, printRange());
+    else if (builder)
         builder(doc);
     doc.endDoc();
     d->showOrientation();
@@ -410,9 +445,21 @@ void ReportPreview::toggleEnlarge()
     yieldToEvents();
 }
 
+int ReportPreview::printRange() const
+{
+    return d->ranges->checkedId();
+}
+
+void ReportPreview::setPrintRange(int option)
+{
+    if (QAbstractButton *button = d->ranges->button(option))
+        button->setChecked(true);
+}
+
 void ReportPreview::cancel()
 {
     hide();
+    d->rangeFrame->setEnabled(true);
     yieldToEvents();
     Q_EMIT statusTextChanged(QString());
 }

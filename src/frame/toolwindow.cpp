@@ -374,7 +374,7 @@ void ToolWindow::onTopButton(int number)
 
 void ToolWindow::onSideButton(int number)
 {
-    if (isPreviewShown()) {
+    if (shownOverlay([](const Overlay &o) { return o.sideButtonsBeep; })) {
         m_program.platform.beep();
         return;
     }
@@ -393,18 +393,34 @@ void ToolWindow::openReport()
 
 void ToolWindow::showHelp() { m_program.platform.showHelp(currentHelpId()); }
 
-int ToolWindow::currentHelpId() const { return isPreviewShown() ? m_config.previewHelpId : m_config.helpId; }
+int ToolWindow::currentHelpId() const
+{
+    const Overlay *overlay = shownOverlay([](const Overlay &o) { return o.helpId != 0; });
+    return overlay ? overlay->helpId : m_config.helpId;
+}
 
 void ToolWindow::onEscape()
 {
-    if (isPreviewShown() && m_preview->isEnlarged()) {
-        m_preview->toggleEnlarge();
-    } else if (isPreviewShown()) {
-        m_preview->cancel();
-        showIdleStatus();
-    } else {
+    const Overlay *overlay = shownOverlay();
+    if (!overlay)
         close();
-    }
+    else if (overlay->escape)
+        overlay->escape();
+    else
+        overlay->panel->hide();
+}
+
+void ToolWindow::addOverlay(Overlay overlay)
+{
+    m_overlays.push_back(std::move(overlay));
+}
+
+const Overlay *ToolWindow::shownOverlay(const std::function<bool(const Overlay &)> &wanted) const
+{
+    for (const Overlay &overlay : m_overlays)
+        if (overlay.panel && !overlay.panel->isHidden() && (!wanted || wanted(overlay)))
+            return &overlay;
+    return nullptr;
 }
 
 // ---- toolbars and status ------------------------------------------------------
@@ -485,6 +501,14 @@ void ToolWindow::attachReportPreview(ReportPreview *preview)
                                      previewDesignTwips));
     preview->raise();
     connect(preview, &ReportPreview::statusTextChanged, this, &ToolWindow::setStatusText);
+    addOverlay({preview, m_config.previewHelpId, true, [this] {
+                    if (m_preview->isEnlarged()) {
+                        m_preview->toggleEnlarge();
+                    } else {
+                        m_preview->cancel();
+                        showIdleStatus();
+                    }
+                }});
 }
 
 QMenu *ToolWindow::addToolMenu(const QString &title, const QString &name) { return m_menus->insertMenu(title, name); }

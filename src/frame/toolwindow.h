@@ -31,19 +31,25 @@
 // - on activation: places the panel, tells the preview, hides the launcher, shows
 //   the caption in the status bar and calls onActivated(). The first activation
 //   ends the busy pointer the launcher started before opening the window;
-// - F1/help use config.previewHelpId while the preview is shown, else helpId;
-//   Esc runs onEscape(); the side toolbar only beeps while the preview is shown;
+// - overlays (addOverlay; the preview is one): F1/help use the help id of the
+//   first shown overlay that names one (the preview: config.previewHelpId),
+//   else helpId; Esc runs onEscape(), which by default takes one Esc step of the
+//   first shown overlay, in the order they were added, and closes the window
+//   when none is shown; the side toolbar only beeps while an overlay that asks
+//   for it is shown;
 // - every close (exit step, close button, Esc) moves the launcher to the
 //   window's position and shows it. The window deletes itself when closed.
 //
 // What a tool adds through the hooks below: hasResults(), copyResults(),
 // openReport(), onActivated(), storeLeaveValues(), and where needed
 // confirmExit(), storeColourChoice(), onEscape(), onCustomSideButton().
+#include "frame/overlay.h"
 #include "frame/toolwindowconfig.h"
 
 #include <QColor>
 #include <QMainWindow>
 #include <QPointer>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -115,8 +121,12 @@ protected:
     // then never presses, types or opens the widget's own menu. Children that
     // ignore mouse events (labels, buttons) are covered by their parent's filter.
     void installContextPopup(QWidget *widget);
-    // Places the preview over the main panel and follows its status text.
+    // Places the preview over the main panel, follows its status text and
+    // adds it as an overlay (help id config.previewHelpId, side buttons beep).
+    // A tool whose own panels come before the preview in the Esc order adds
+    // them first.
     void attachReportPreview(ReportPreview *preview);
+    void addOverlay(Overlay overlay);
     // A tool's own menu, inserted before "&Help".
     QMenu *addToolMenu(const QString &title, const QString &name);
     // For tools whose own colour choices (grid colours) join the colour question
@@ -159,6 +169,7 @@ private:
     void restoreSideToolbars();
     void syncMenusWithResults();
     int twipsToPx(int twips) const;
+    const Overlay *shownOverlay(const std::function<bool(const Overlay &)> &wanted = {}) const;
 
     Program &m_program;
     QPointer<QWidget> m_launcher;
@@ -172,6 +183,7 @@ private:
     QLabel *m_image = nullptr;
     QPointer<QWidget> m_colourWidget;
     QPointer<ReportPreview> m_preview;
+    std::vector<Overlay> m_overlays;
     RightClickPopup *m_popup = nullptr;
     ProportionalLayout *m_layout = nullptr;
     QColor m_panelColour;

@@ -2,6 +2,7 @@
 
 #include "common/numberformat.h"
 #include "common/twips.h"
+#include "common/typedfilter.h"
 #include "components/colours.h"
 #include "components/fittext.h"
 #include "components/program.h"
@@ -24,9 +25,9 @@ constexpr int boxLength = 10;
 constexpr int rateLength = 5;
 
 // Money boxes take digits; the rate box also "." and "/" (codes 46 to 57).
-bool allowedInBox(QChar c, bool rateBox)
+bool allowedInRateBox(QChar c)
 {
-    return rateBox ? (c.unicode() >= 46 && c.unicode() <= 57) : (c >= u'0' && c <= u'9');
+    return c.unicode() >= 46 && c.unicode() <= 57;
 }
 
 void fillWith(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
@@ -278,13 +279,10 @@ void HomeCalc::inputChanged(QLineEdit *box, bool rateBox)
         clearResults();
     setPrintable(false);
     // Only the last character is checked: what the user typed just now.
-    const QString text = box->text();
-    const qsizetype n = text.size();
-    if (n == 1 && !allowedInBox(text[0], rateBox)) {
-        box->clear();
-    } else if (n > 1 && !allowedInBox(text[n - 1], rateBox)) {
-        box->setText(text.left(n - 1));
-        box->setCursorPosition(int(n - 1));
+    if (const std::optional<QString> kept =
+            refuseLastTyped(box->text(), rateBox ? allowedInRateBox : isDecimalDigit)) {
+        box->setText(*kept);
+        box->setCursorPosition(int(kept->size()));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "loan/digitentry.h"
 
 #include "common/numberformat.h"
+#include "common/typedfilter.h"
 
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -26,10 +27,9 @@ void DigitEntry::clear(double value)
 
 void DigitEntry::onTextChanged(const QString &text)
 {
-    if (!text.isEmpty() && !(text.back() >= u'0' && text.back() <= u'9')) {
-        const QString kept = text.chopped(1);
-        m_box->setText(kept); // comes back here with the kept text
-        m_box->setCursorPosition(int(kept.size()));
+    if (const std::optional<QString> kept = refuseLastTyped(text)) {
+        m_box->setText(*kept); // comes back here with the kept text
+        m_box->setCursorPosition(int(kept->size()));
         return;
     }
     if (!text.isEmpty())

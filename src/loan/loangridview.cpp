@@ -56,11 +56,6 @@ QString LoanGridView::lengthHeading(double length, LengthUnit unit)
     return lineBreak + formatGeneral(length) + name;
 }
 
-double LoanGridView::lengthOfHeading(const QString &heading)
-{
-    return leadingNumber(heading.trimmed());
-}
-
 void LoanGridView::emptyTo(int rows)
 {
     m_grid.setRows(1);
@@ -155,54 +150,13 @@ void LoanGridView::showSchedule(const AmortizationSchedule &s)
         m_grid.setRowHeight(r, rowHeight);
     for (int c = 1; c < 5; ++c)
         m_grid.setColWidth(c, (availableWidth - scrollBarTwips) / 2);
-    for (int k = 0; k < count; ++k) {
-        const ScheduleRow &row = s.rows[std::size_t(k)];
-        m_grid.setRowTexts(k + 1, {QString::number(row.number), formatCurrency(row.principal),
-                                   formatCurrency(row.interest), formatCurrency(row.balance),
-                                   formatCurrency(row.interestToDate)});
-    }
-}
-
-bool LoanGridView::isScheduleShown() const
-{
-    return m_grid.text(0, 1).startsWith(QStringLiteral("Amount"));
+    for (int k = 0; k < count; ++k)
+        m_grid.setRowTexts(k + 1, scheduleGridTexts(s.rows[std::size_t(k)]));
 }
 
 QString LoanGridView::scrollTip(int row) const
 {
     return QStringLiteral(" Row %1: %2 ").arg(row).arg(m_grid.text(row, 0));
-}
-
-PaymentsBlock LoanGridView::paymentsBlock(const GridBlock &block) const
-{
-    PaymentsBlock result;
-    const int left = std::max(1, block.left), right = std::max(left, block.right);
-    const int top = std::max(1, block.top), bottom = std::max(top, block.bottom);
-    for (int c = left; c <= right; ++c)
-        result.lengths.append(lengthOfHeading(m_grid.text(0, c)));
-    for (int r = top; r <= bottom && r < m_grid.rows(); ++r) {
-        const QString rate = m_grid.text(r, 0);
-        if (rate.trimmed().isEmpty())
-            break;
-        result.rates.append(rate);
-        QStringList cells;
-        for (int c = left; c <= right; ++c)
-            cells.append(m_grid.text(r, c));
-        result.cells.append(cells);
-    }
-    return result;
-}
-
-QList<QStringList> LoanGridView::scheduleRows() const
-{
-    QList<QStringList> rows;
-    for (int r = 1; r < m_grid.rows() && !m_grid.text(r, 0).trimmed().isEmpty(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < 5; ++c)
-            cells.append(m_grid.text(r, c));
-        rows.append(cells);
-    }
-    return rows;
 }
 
 } // namespace tq

@@ -2,6 +2,7 @@
 
 #include "common/numberformat.h"
 #include "components/printdocument.h"
+#include "frame/selectionlimits.h"
 
 #include <algorithm>
 
@@ -82,7 +83,7 @@ QString lengthHeading(double length, LengthUnit unit)
 
 QString downPaymentLine(const PaymentsReportSource &s)
 {
-    if (s.downCaption.startsWith(QStringLiteral("Per")))
+    if (s.mode == DownPaymentMode::Percent)
         return u' ' + s.downCaption + QStringLiteral("   ") +
                formatPercent(leadingNumber(s.downText) / 100.0);
     return QStringLiteral("   ") + s.downCaption + u' ' + currencyOfText(s.downText);
@@ -115,14 +116,6 @@ QStringList paymentRowTexts(const PaymentsReportSource &s, qsizetype row)
 }
 
 } // namespace
-
-bool limitPrintedColumns(int firstColumn, int &lastColumn)
-{
-    if (lastColumn - firstColumn < maxPrintedColumns)
-        return false;
-    lastColumn = firstColumn + maxPrintedColumns - 1;
-    return true;
-}
 
 void writeAmortizationReport(PrintDocument &doc, const AmortizationReportSource &s)
 {

@@ -13,8 +13,9 @@ namespace tq {
 class PrintDocument;
 
 struct PaymentsReportSource {
-    QString purchaseText;   // the purchase amount box
-    QString downCaption;    // "Percent Down:", "Percent Down" or "Amount Down"
+    QString purchaseText; // the purchase amount box
+    QString downCaption;  // "Percent Down:", "Percent Down" or "Amount Down"
+    DownPaymentMode mode = DownPaymentMode::Percent;
     QString downText;       // the down payment box
     QString loanAmountText; // the loan amount label
     LengthUnit unit = LengthUnit::Years;
@@ -26,14 +27,6 @@ struct AmortizationReportSource {
     QString purchaseText;
     AmortizationSchedule schedule;
 };
-
-inline constexpr int maxPrintedColumns = 7;
-inline const QString printRestrictionTitle = QStringLiteral("Print Restriction");
-inline const QString printRestrictionText =
-    QStringLiteral("Due to program restraints only 7 columns of data can be printed!");
-
-// Cuts a block of columns to the seven the page has room for; true when it cut.
-bool limitPrintedColumns(int firstColumn, int &lastColumn);
 
 void writePaymentsReport(PrintDocument &doc, const PaymentsReportSource &source);
 void writeAmortizationReport(PrintDocument &doc, const AmortizationReportSource &source);

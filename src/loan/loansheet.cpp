@@ -6,6 +6,7 @@
 #include "components/program.h"
 #include "frame/gridcolours.h"
 #include "frame/reportpreview.h"
+#include "frame/selectionlimits.h"
 #include "loan/digitentry.h"
 #include "loan/loancopytext.h"
 #include "loan/loanreport.h"
@@ -259,6 +260,7 @@ void LoanSheet::chooseLengthUnit(LengthUnit unit)
     m_form.loanAmount->clear();
     m_view.showEmpty(unitChangeRows);
     m_table = PaymentTable(); // its lengths would read in the wrong unit
+    m_scheduleShown = false;
     m_form.showAmortization->setEnabled(false);
     m_unit = unit;
     (unit == LengthUnit::Years ? m_years : m_months)->setChecked(true);
@@ -394,9 +396,9 @@ void LoanSheet::showAmortization()
 void LoanSheet::copyResults()
 {
     std::optional<QString> text;
-    if (m_view.isScheduleShown()) {
+    if (m_scheduleShown) {
         text = amortizationCopyText(
-            {m_schedule.rateLabel, m_schedule.totalInterest, m_schedule.payment, m_view.scheduleRows()});
+            {m_schedule.rateLabel, m_schedule.totalInterest, m_schedule.payment, scheduleTexts(m_schedule)});
     } else {
         PaymentsCopySource source;
         source.purchaseText = m_form.purchase->text();
@@ -406,16 +408,15 @@ void LoanSheet::copyResults()
         source.referencePayment = m_table.isEmpty() ? 0 : m_table.referencePayment();
         source.unit = m_unit;
         source.yearsNote = m_form.note->text();
-        source.block = m_view.paymentsBlock(m_form.grid->selectedBlock());
+        const GridBlock block = m_form.grid->highlightedBlock();
+        source.block = paymentsBlock(m_table, block.top, block.left, block.bottom, block.right);
         const QFontMetricsF metrics(font());
         text =
             paymentsCopyText(source, [&metrics](const QString &t) { return metrics.horizontalAdvance(t); });
     }
     if (!text) {
         // Nothing reaches the clipboard, so no success is reported either.
-        program().prompter.inform(
-            this, QStringLiteral("Too Large a Selection"),
-            QStringLiteral("OverFlow has occurred. Select smaller number of cells and try again!"));
+        program().prompter.message(this, tooLargeSelectionMessage());
         return;
     }
     program().platform.setClipboardText(*text);
@@ -425,12 +426,8 @@ void LoanSheet::copyResults()
 
 void LoanSheet::openReport()
 {
-    GridBlock block = m_form.grid->selectedBlock();
-    block.left = std::max(1, block.left);
-    block.right = std::max(block.left, block.right);
-    block.top = std::max(1, block.top);
-    block.bottom = std::max(block.top, block.bottom);
-    m_restrictionPending = !m_view.isScheduleShown() && limitPrintedColumns(block.left, block.right);
+    GridBlock block = m_form.grid->highlightedBlock();
+    m_restrictionPending = !m_scheduleShown && limitPrintedColumns(block);
     m_printBlock = block;
     ToolWindow::openReport();
 }
@@ -439,20 +436,22 @@ void LoanSheet::buildReport(PrintDocument &doc)
 {
     if (m_restrictionPending) {
         m_restrictionPending = false;
-        program().prompter.inform(this, printRestrictionTitle, printRestrictionText);
+        program().prompter.message(this, printRestrictionMessage());
     }
-    if (m_view.isScheduleShown()) {
+    if (m_scheduleShown) {
         writeAmortizationReport(doc, {m_form.purchase->text(), m_schedule});
         return;
     }
     PaymentsReportSource source;
     source.purchaseText = m_form.purchase->text();
     source.downCaption = m_form.downCaption->text();
+    source.mode = m_mode;
     source.downText = m_form.down->text();
     source.loanAmountText = m_form.loanAmount->text();
     source.unit = m_unit;
     source.yearsNote = m_form.note->isVisibleTo(this) ? m_form.note->text() : QString();
-    source.block = m_view.paymentsBlock(m_printBlock);
+    source.block =
+        paymentsBlock(m_table, m_printBlock.top, m_printBlock.left, m_printBlock.bottom, m_printBlock.right);
     writePaymentsReport(doc, source);
 }
 

@@ -5,6 +5,7 @@
 #include "components/printdocument.h"
 #include "fakes.h"
 #include "frame/reportpreview.h"
+#include "pagetext.h"
 #include "windowdriver.h"
 
 #include <QAction>
@@ -25,23 +26,6 @@ using namespace tq::test;
 namespace {
 
 const QString copyOption = QStringLiteral("Highlighted Data has been copied to the Windows Clipboard.");
-
-// The texts of one printed page, in the order they were written.
-QStringList pageTexts(const PrintDocument &doc, int page)
-{
-    QStringList texts;
-    for (const PrintItem &item : doc.pages().at(page - 1).items)
-        texts << item.text;
-    return texts;
-}
-
-const PrintItem *findItem(const PrintDocument &doc, int page, const QString &text)
-{
-    for (const PrintItem &item : doc.pages().at(page - 1).items)
-        if (item.text == text)
-            return &item;
-    return nullptr;
-}
 
 } // namespace
 
@@ -467,14 +451,14 @@ private Q_SLOTS:
         QVERIFY(!texts.contains(QStringLiteral(" 8 Years")));
         QVERIFY(texts.contains(w->grid()->text(1, 7)));
         QVERIFY(!texts.contains(w->grid()->text(1, 8)));
-        const PrintItem *first = findItem(doc, 1, QStringLiteral(" 1 Year"));
-        const PrintItem *seventh = findItem(doc, 1, QStringLiteral(" 7 Years"));
+        const PrintItem *first = findText(doc, 1, QStringLiteral(" 1 Year"));
+        const PrintItem *seventh = findText(doc, 1, QStringLiteral(" 7 Years"));
         QVERIFY(first && seventh);
         QCOMPARE(first->fontSize, 12.0);
         QVERIFY(std::abs(first->x + first->width / 2 - doc.pageWidth() / 6) < 1);
         QVERIFY(std::abs(seventh->x + seventh->width / 2 - doc.pageWidth() / 1.08) < 1);
-        const PrintItem *rate = findItem(doc, 1, QStringLiteral("5%"));
-        const PrintItem *value = findItem(doc, 1, w->grid()->text(1, 1));
+        const PrintItem *rate = findText(doc, 1, QStringLiteral("5%"));
+        const PrintItem *value = findText(doc, 1, w->grid()->text(1, 1));
         QVERIFY(rate && value);
         QCOMPARE(rate->y, value->y);
         QVERIFY(texts.contains(QStringLiteral("Present Value of an Amount:")));
@@ -496,7 +480,7 @@ private Q_SLOTS:
         const QStringList second = pageTexts(doc, 2);
         QCOMPARE(second.first(), QStringLiteral("Page Number 2"));
         QCOMPARE(second.mid(1, 4), headings);
-        const PrintItem *number = findItem(doc, 2, QStringLiteral("Page Number 2"));
+        const PrintItem *number = findText(doc, 2, QStringLiteral("Page Number 2"));
         QVERIFY(number && number->y > 0); // after an empty line
         const int firstHeading = int(pageTexts(doc, 1).indexOf(QStringLiteral("Interest")));
         QCOMPARE(pageTexts(doc, 1).mid(firstHeading, 4), headings);

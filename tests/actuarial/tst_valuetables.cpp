@@ -1,9 +1,8 @@
 #include "actuarial/entryfilter.h"
 #include "actuarial/valuetables.h"
 #include "common/numberformat.h"
-#include "fakes.h"
+#include "enginetest.h"
 
-#include <QApplication>
 #include <QTest>
 
 using namespace tq;
@@ -303,5 +302,5 @@ private Q_SLOTS:
     }
 };
 
-TQ_TEST_MAIN(TestValueTables)
+TQ_ENGINE_TEST_MAIN(TestValueTables)
 #include "tst_valuetables.moc"

@@ -1,7 +1,6 @@
 #include "common/numberformat.h"
-#include "fakes.h"
+#include "enginetest.h"
 
-#include <QApplication>
 #include <QTest>
 
 using namespace tq;
@@ -113,5 +112,5 @@ private Q_SLOTS:
     }
 };
 
-TQ_TEST_MAIN(TestNumberFormat)
+TQ_ENGINE_TEST_MAIN(TestNumberFormat)
 #include "tst_numberformat.moc"

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
@@ -67,6 +68,58 @@ void drag(Grid &grid, int fromRow, int fromCol, int toRow, int toCol)
     sendMouse(from.widget, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
     sendMouse(from.widget, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
 }
+
+// A model built on QtCore alone, as the tools' engines keep theirs: month
+// headings, editable texts, and colours as colour numbers.
+class MonthModel : public QAbstractTableModel
+{
+public:
+    QStringList texts{QStringLiteral("Rent"),
+                      QStringLiteral("500.00"),
+                      QStringLiteral("Food"),
+                      QStringLiteral("120.00"),
+                      QString(),
+                      QString()};
+    int rowCount(const QModelIndex & = {}) const override { return 3; }
+    int columnCount(const QModelIndex & = {}) const override { return 2; }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role == Qt::BackgroundRole && index.row() == 1 && index.column() == 1)
+            return quint32(0x00332211);
+        if (role != Qt::DisplayRole && role != Qt::EditRole)
+            return {};
+        return texts[index.row() * 2 + index.column()];
+    }
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override
+    {
+        if (role != Qt::EditRole)
+            return false;
+        texts[index.row() * 2 + index.column()] = value.toString();
+        Q_EMIT dataChanged(index, index);
+        return true;
+    }
+    Qt::ItemFlags flags(const QModelIndex &) const override
+    {
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+            return section == 0 ? QStringLiteral("Item") : QStringLiteral("Jan");
+        return {};
+    }
+};
+
+// Collects the regions a widget paints.
+struct PaintRecorder : QObject {
+    QRegion painted;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
 
 QStringList column(const Grid &grid, int col)
 {
@@ -488,6 +541,65 @@ private Q_SLOTS:
         QCOMPARE(viewUpdates.count(), 0);
         QCoreApplication::processEvents();
         QCOMPARE(viewUpdates.count(), 1);
+    }
+
+    void showsAModelItDoesNotOwn()
+    {
+        auto model = std::make_unique<MonthModel>();
+        Shown shown;
+        Grid &grid = *shown.grid;
+        grid.setEditable(true);
+        grid.setModel(model.get());
+        QCOMPARE(grid.rows(), 4);
+        QCOMPARE(grid.cols(), 3);
+        QCOMPARE(grid.text(0, 2), QStringLiteral("Jan"));
+        QCOMPARE(grid.text(1, 0), QString());
+        QCOMPARE(grid.text(2, 2), QStringLiteral("120.00"));
+        QCOMPARE(grid.cellBackground(2, 2), QColor(0x11, 0x22, 0x33));
+        QCOMPARE(grid.tableView()->model()->index(1, 1).data(Qt::TextAlignmentRole).toInt(),
+                 int(Qt::AlignRight | Qt::AlignVCenter));
+
+        QSignalSpy changed(&grid, &Grid::cellChanged);
+        grid.setText(3, 1, QStringLiteral("Gas"));
+        QCOMPARE(model->texts[4], QStringLiteral("Gas"));
+        click(grid, 3, 2);
+        grid.setFocus();
+        QTest::keyClick(grid.tableView(), Qt::Key_7);
+        QVERIFY(grid.isEditing());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(!grid.isEditing());
+        QCOMPARE(model->texts[5], QStringLiteral("7"));
+        QCOMPARE(changed.count(), 2);
+
+        model.reset(); // the grid falls back on its own texts
+        QVERIFY(grid.ownsModel());
+        QCOMPARE(grid.model(), grid.tableView()->model());
+    }
+
+    void oneCellChangeRepaintsOneCell_data()
+    {
+        QTest::addColumn<bool>("ownTexts");
+        QTest::newRow("own texts") << true;
+        QTest::newRow("model of its own") << false;
+    }
+
+    void oneCellChangeRepaintsOneCell()
+    {
+        QFETCH(bool, ownTexts);
+        MonthModel model;
+        Shown shown;
+        if (!ownTexts)
+            shown.grid->setModel(&model);
+        QTableView *view = shown.grid->tableView();
+        PaintRecorder recorder;
+        view->viewport()->installEventFilter(&recorder);
+        view->viewport()->update();
+        QTRY_VERIFY(!recorder.painted.isEmpty());
+        QTest::qWait(50);
+        recorder.painted = {};
+        shown.grid->setText(2, 2, QStringLiteral("99.00"));
+        QTRY_VERIFY(!recorder.painted.isEmpty());
+        QCOMPARE(recorder.painted.boundingRect(), view->visualRect(view->model()->index(1, 1)));
     }
 
     void lineBreaksShowAsSeveralLines()

@@ -308,6 +308,44 @@ private Q_SLOTS:
         QCOMPARE(message.text, QStringLiteral("Current Page has been copied to the Windows Clipboard."));
         QCOMPARE(message.icon, Icon::Information);
     }
+
+    // A second document of the same preview, and range options that rebuild
+    // the open document at once and sit out the document that has none.
+    void rangeOptionsAndSeveralDocuments()
+    {
+        ReportPreview::Options options{ToolId::HomeCalc};
+        options.rangeFrameCaption = QStringLiteral("Print Options");
+        options.rangeCaptions = {QStringLiteral("Print All Gridlines"),
+                                 QStringLiteral("No Horizontal lines after Items"),
+                                 QStringLiteral("No Gridlines")};
+        ReportPreview preview(t->program, options, nullptr);
+        QSignalSpy status(&preview, &ReportPreview::statusTextChanged);
+        QList<int> budgetBuilds;
+        int totalsBuilds = 0;
+        const ReportPreview::Document budget{QStringLiteral("Print"), QStringLiteral("Liberation Sans"), true,
+                                             [&](PrintDocument &, int range) { budgetBuilds << range; }};
+        const ReportPreview::Document totals{QStringLiteral("Print Totals"),
+                                             QStringLiteral("Times New Roman"), false,
+                                             [&](PrintDocument &, int) { ++totalsBuilds; }};
+        QWidget *frame = child(&preview, QStringLiteral("SSFrame80(0)"));
+
+        preview.open(budget);
+        QCOMPARE(t->program.state.printFont.family, QStringLiteral("Liberation Sans"));
+        click(&preview, QStringLiteral("SSOption81(2)"));
+        QCOMPARE(budgetBuilds, (QList<int>{0, 2}));
+        click(&preview, QStringLiteral("SSCommand80(2)"));
+
+        preview.open(totals);
+        QVERIFY(!frame->isEnabled());
+        QCOMPARE(status.at(status.count() - 1).at(0).toString(), QStringLiteral("Print Totals"));
+        t->prompter.answerDialog(false);
+        click(&preview, QStringLiteral("SSCommand80(1)")); // a page change rebuilds the open document
+        QCOMPARE(totalsBuilds, 2);
+        QCOMPARE(budgetBuilds.size(), 2);
+        click(&preview, QStringLiteral("SSCommand80(2)"));
+        QVERIFY(frame->isEnabled());
+        QCOMPARE(preview.printRange(), 2); // remembered while the window is open
+    }
 };
 
 TQ_TEST_MAIN(TestReportPreview)

@@ -33,6 +33,10 @@ public:
         button = new QPushButton(QStringLiteral("&Calculate"));
         button->setObjectName(QStringLiteral("cmdCalcPmts"));
         placeInPanel(button, {1445, 6400, 2100, 428});
+        // A panel of the tool's own that comes before the preview for Esc.
+        ownPanel = new QLabel(QStringLiteral("Totals"), mainPanel());
+        ownPanel->hide();
+        addOverlay({ownPanel, 5000, false, {}});
         if (config.hasReport) {
             preview = new ReportPreview(program, {config.tool}, this);
             preview->builder = [](PrintDocument &) {};
@@ -41,6 +45,7 @@ public:
     }
     using ToolWindow::placeInPanel;
     QPushButton *button = nullptr;
+    QLabel *ownPanel = nullptr;
     ReportPreview *preview = nullptr;
     int leaves = 0;
     int copies = 0;
@@ -412,6 +417,21 @@ private Q_SLOTS:
         QTest::keyClick(w, Qt::Key_Escape);
         QVERIFY(!w->isVisible());
         QVERIFY(launcher->isVisible());
+    }
+
+    void overlaysInTheOrderTheToolAddedThem()
+    {
+        DemoWindow *w = open();
+        showPreview(w);
+        w->ownPanel->show();
+        QTest::keyClick(w, Qt::Key_F1);
+        QTest::mouseClick(sideButton(w, 1), Qt::LeftButton); // the preview still asks for beeps
+        QTest::keyClick(w, Qt::Key_Escape);
+        QVERIFY(w->ownPanel->isHidden());
+        QVERIFY(w->isPreviewShown());
+        QTest::keyClick(w, Qt::Key_F1);
+        QCOMPARE(t->platform.helpTopics, (QList<int>{5000, 1014}));
+        QCOMPARE(t->platform.beeps, 1);
     }
 
     void resultsEnableCopyAndPrintTogether()

@@ -1,8 +1,7 @@
 #include "common/numberformat.h"
-#include "fakes.h"
+#include "enginetest.h"
 #include "homecalc/affordability.h"
 
-#include <QApplication>
 #include <QTest>
 #include <cmath>
 
@@ -24,7 +23,6 @@ class TestAffordability : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { tq::test::setUpTestEnvironment(); }
 
     void workedExamples_data()
     {
@@ -271,5 +269,5 @@ private Q_SLOTS:
     }
 };
 
-TQ_TEST_MAIN(TestAffordability)
+TQ_ENGINE_TEST_MAIN(TestAffordability)
 #include "tst_affordability.moc"

@@ -4,6 +4,7 @@
 #include "fakes.h"
 #include "frame/framestatusbar.h"
 #include "frame/reportpreview.h"
+#include "pagetext.h"
 #include "homecalc/homecalc.h"
 #include "windowdriver.h"
 
@@ -25,17 +26,6 @@ namespace {
 const QStringList resultFields{QStringLiteral("Label3"), QStringLiteral("Label6"), QStringLiteral("Label7"),
                                QStringLiteral("Label8"), QStringLiteral("Label9"), QStringLiteral("Label10"),
                                QStringLiteral("Label16")};
-
-// The lines of the report a reader sees, in order.
-QList<const PrintItem *> textItems(const PrintDocument &doc)
-{
-    QList<const PrintItem *> items;
-    for (const PrintPage &page : doc.pages())
-        for (const PrintItem &item : page.items)
-            if (item.kind == PrintItem::Kind::Text && !item.text.isEmpty())
-                items.append(&item);
-    return items;
-}
 
 } // namespace
 

@@ -1,7 +1,6 @@
-#include "fakes.h"
+#include "enginetest.h"
 #include "loan/loanengine.h"
 
-#include <QApplication>
 #include <QTest>
 #include <cmath>
 
@@ -58,7 +57,6 @@ class TestLoanEngine : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { tq::test::setUpTestEnvironment(); }
 
     void loanAmount_data()
     {
@@ -321,5 +319,5 @@ private Q_SLOTS:
     }
 };
 
-TQ_TEST_MAIN(TestLoanEngine)
+TQ_ENGINE_TEST_MAIN(TestLoanEngine)
 #include "tst_loanengine.moc"

@@ -3,28 +3,15 @@
 #include "common/numberformat.h"
 #include "components/printdocument.h"
 #include "frame/reportpreview.h"
+#include "frame/selectionlimits.h"
 #include "loan/loanreport.h"
+#include "pagetext.h"
 
 using namespace tq;
 using tq::test::LoanFixture;
+using namespace tq::test;
 
 namespace {
-
-const PrintItem *findText(const PrintPage &page, const QString &text)
-{
-    for (const PrintItem &item : page.items)
-        if (item.kind == PrintItem::Kind::Text && item.text == text)
-            return &item;
-    return nullptr;
-}
-
-QStringList textsOf(const PrintPage &page)
-{
-    QStringList texts;
-    for (const PrintItem &item : page.items)
-        texts.append(item.text);
-    return texts;
-}
 
 // The centre of a printed text, to compare with the fixed centre positions.
 double centreOf(const PrintItem &item)
@@ -70,7 +57,7 @@ void TestLoanReport::columnRestriction()
     f.highlightColumns(1, highlighted);
     f.trigger("mnuPrint");
     if (message) {
-        QCOMPARE(f.tp.prompter.texts(), QStringList{printRestrictionText});
+        QCOMPARE(f.tp.prompter.texts(), QStringList{printRestrictionMessage().text});
         QCOMPARE(f.tp.prompter.last().title, QStringLiteral("Print Restriction"));
     } else {
         QVERIFY(f.tp.prompter.prompts.isEmpty());
@@ -114,7 +101,7 @@ void TestLoanReport::scheduleSpansPages()
     const PrintDocument &doc = f.window->reportPreview()->document();
     QVERIFY(doc.pageCount() > 2);
     const PrintPage &first = doc.pages().first();
-    QCOMPARE(textsOf(first).mid(0, 4),
+    QCOMPARE(pageTexts(first).mid(0, 4),
              (QStringList{" Purchase Amount = $100,000.00", " Interest on Loan = 6.0%",
                           " Total Amount of Interest = $115,838.23", " Monthly Payment Amount = $599.55"}));
     QVERIFY(std::abs(centreOf(*findText(first, "Amount towards Principal")) - doc.pageWidth() / 3.7) < 1);
@@ -147,7 +134,7 @@ void TestLoanReport::amountsBelowOneDollar()
     writeAmortizationReport(doc, s);
     doc.endDoc();
     QVERIFY(findText(doc.pages().first(), "$.45"));
-    QCOMPARE(textsOf(doc.pages().first()).count("$.00"), 2);
+    QCOMPARE(pageTexts(doc.pages().first()).count("$.00"), 2);
     // The document's font is the report font again, so a second build matches the first.
     QCOMPARE(doc.fontSize(), 14.0);
 }

@@ -1,7 +1,6 @@
 #include "scicalc/calculatorengine.h"
-#include "fakes.h"
+#include "enginetest.h"
 
-#include <QApplication>
 #include <QTest>
 
 using namespace tq;
@@ -141,5 +140,5 @@ private Q_SLOTS:
     }
 };
 
-TQ_TEST_MAIN(TestCalculatorEngine)
+TQ_ENGINE_TEST_MAIN(TestCalculatorEngine)
 #include "tst_calculatorengine.moc"

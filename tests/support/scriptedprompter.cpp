@@ -89,4 +89,26 @@ bool ScriptedPrompter::printDialog(QWidget *, QPrinter &)
     return take<bool>("print dialog", QString()).value_or(false);
 }
 
+int ScriptedPrompter::runDialog(QDialog &dialog)
+{
+    Prompt p;
+    p.kind = Prompt::Kind::Dialog;
+    p.title = dialog.windowTitle();
+    p.text = dialog.objectName();
+    prompts.append(p);
+    const auto script = take<DialogScript>("dialog", dialog.objectName());
+    if (!script)
+        return QDialog::Rejected;
+    if (script->name != dialog.objectName()) {
+        QTest::qFail(
+            qPrintable(
+                QStringLiteral("dialog %1 ran where %2 was scripted").arg(dialog.objectName(), script->name)),
+            __FILE__, __LINE__);
+        return QDialog::Rejected;
+    }
+    const int result = script->act(dialog);
+    dialog.setResult(result);
+    return result;
+}
+
 } // namespace tq::test

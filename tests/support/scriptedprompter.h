@@ -3,17 +3,19 @@
 // prompt that came unanswered or an answer left unused as a test failure.
 #include "components/prompter.h"
 
+#include <QDialog>
 #include <QList>
 #include <QQueue>
+#include <functional>
 #include <variant>
 
 namespace tq::test {
 
 struct Prompt {
-    enum class Kind { Message, Input, Colour, Font, PageSetup, PrintDialog };
+    enum class Kind { Message, Input, Colour, Font, PageSetup, PrintDialog, Dialog };
     Kind kind = Kind::Message;
-    QString title;
-    QString text;
+    QString title; // a dialog's window title
+    QString text;  // a dialog's objectName
     Icon icon = Icon::Information;
     Buttons buttons = 0;
     Button defaultButton = Button::Ok;
@@ -32,6 +34,22 @@ public:
     void answerColour(std::optional<QColor> c) { m_answers.enqueue(ColourAnswer{c}); }
     void answerFont(std::optional<FontChoice> f) { m_answers.enqueue(FontAnswer{f}); }
     void answerDialog(bool accepted) { m_answers.enqueue(accepted); }
+    // Answers the next runDialog() of the program's own dialog named `name`:
+    // `act` sets its fields as a user would and returns QDialog::Accepted or
+    // QDialog::Rejected. The shorthands only accept or reject it.
+    using DialogAction = std::function<int(QDialog &)>;
+    void scriptDialog(const QString &name, DialogAction act)
+    {
+        m_answers.enqueue(DialogScript{name, std::move(act)});
+    }
+    void acceptDialog(const QString &name)
+    {
+        scriptDialog(name, [](QDialog &) { return int(QDialog::Accepted); });
+    }
+    void rejectDialog(const QString &name)
+    {
+        scriptDialog(name, [](QDialog &) { return int(QDialog::Rejected); });
+    }
 
     QList<Prompt> prompts;
     // Fails the running test when answers were queued but not used; clears them.
@@ -46,11 +64,13 @@ public:
     std::optional<FontChoice> font(QWidget *parent, const FontChoice &initial) override;
     bool pageSetup(QWidget *parent, QPrinter &printer) override;
     bool printDialog(QWidget *parent, QPrinter &printer) override;
+    int runDialog(QDialog &dialog) override;
 
 private:
     struct ColourAnswer { std::optional<QColor> c; };
     struct FontAnswer { std::optional<FontChoice> f; };
-    using Answer = std::variant<Button, QString, ColourAnswer, FontAnswer, bool>;
+    struct DialogScript { QString name; DialogAction act; };
+    using Answer = std::variant<Button, QString, ColourAnswer, FontAnswer, bool, DialogScript>;
     template <typename T> std::optional<T> take(const char *what, const QString &context);
     QQueue<Answer> m_answers;
 };

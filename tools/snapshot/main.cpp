@@ -3,7 +3,7 @@
 #include "snapshot.h"
 
 #include "components/program.h"
-#include "components/unattended.h"
+#include "unattended.h"
 
 #include <QApplication>
 #include <QDir>

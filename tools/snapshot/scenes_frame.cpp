@@ -27,7 +27,13 @@ public:
         const int lefts[] = {1445, 3895, 6315};
         for (int i = 0; i < 3; ++i)
             placeInPanel(new QPushButton(captions[i]), {lefts[i], 6400, 2100, 428});
-        preview = new tq::ReportPreview(program, {tq::ToolId::HomeCalc}, this);
+        tq::ReportPreview::Options options{tq::ToolId::HomeCalc};
+        if (withPrintOptions) {
+            options.rangeFrameCaption = QStringLiteral("Print Options");
+            options.rangeCaptions = {QStringLiteral("Print All Gridlines"),
+                                     QStringLiteral("No Horizontal lines after Items"), QStringLiteral("No Gridlines")};
+        }
+        preview = new tq::ReportPreview(program, options, this);
         preview->builder = [](tq::PrintDocument &) {};
         attachReportPreview(preview);
     }
@@ -45,6 +51,8 @@ public:
     }
 
     tq::ReportPreview *preview = nullptr;
+    // The budget's kind of preview: three print options instead of one range.
+    static inline bool withPrintOptions = false;
 };
 
 void render(tq::snapshot::Context &ctx, const QString &name, const std::function<void(DemoTool &)> &before = {})
@@ -78,4 +86,12 @@ TQ_SNAPSHOT_SCENE("frame-preview-full")
 {
     ctx.useDisplay(tq::DisplayMode::FullScreen);
     render(ctx, QStringLiteral("frame-preview-full"), [](DemoTool &w) { w.preview->open(); });
+}
+
+TQ_SNAPSHOT_SCENE("frame-preview-options")
+{
+    ctx.useDisplay(tq::DisplayMode::Smaller);
+    DemoTool::withPrintOptions = true;
+    render(ctx, QStringLiteral("frame-preview-options"), [](DemoTool &w) { w.preview->open(); });
+    DemoTool::withPrintOptions = false;
 }

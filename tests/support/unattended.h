@@ -6,6 +6,8 @@
 #include "components/platform.h"
 #include "components/prompter.h"
 
+#include <QDialog>
+
 namespace tq {
 
 // Every prompt takes its default answer; dialogs count as cancelled.
@@ -13,11 +15,15 @@ class DefaultAnswerPrompter : public Prompter
 {
 public:
     Button message(QWidget *, const Message &m) override { return m.defaultButton; }
-    QString input(QWidget *, const QString &, const QString &, const QString &initial) override { return initial; }
+    QString input(QWidget *, const QString &, const QString &, const QString &initial) override
+    {
+        return initial;
+    }
     std::optional<QColor> colour(QWidget *, const QColor &) override { return std::nullopt; }
     std::optional<FontChoice> font(QWidget *, const FontChoice &) override { return std::nullopt; }
     bool pageSetup(QWidget *, QPrinter &) override { return false; }
     bool printDialog(QWidget *, QPrinter &) override { return false; }
+    int runDialog(QDialog &) override { return QDialog::Rejected; }
 };
 
 class SilentPlatform : public Platform
