@@ -1,6 +1,7 @@
 #include "actuarial/valueblock.h"
 
 #include "common/numberformat.h"
+#include "common/wholenumber.h"
 
 #include <cmath>
 #include <utility>
@@ -9,7 +10,7 @@ namespace tq {
 
 int ValueBlock::year(int col) const
 {
-    return int(std::trunc(leadingNumber(cell(0, col))));
+    return truncatedInt(leadingNumber(cell(0, col)));
 }
 
 GridBlock highlightedBlock(int currentRow, int currentCol, int endRow, int endCol)
