@@ -2,6 +2,7 @@
 
 #include "common/twips.h"
 #include "components/colours.h"
+#include "components/eventyield.h"
 #include "components/fittext.h"
 #include "components/pageview.h"
 #include "components/printdocument.h"
@@ -48,12 +49,6 @@ QLabel *displayPanel(QWidget *parent, const QString &caption)
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setAccessibleName(caption);
     return panel;
-}
-
-// Yields to the event loop so the panel repaints between steps.
-void yieldToEvents()
-{
-    QCoreApplication::processEvents();
 }
 
 } // namespace
@@ -277,7 +272,7 @@ void ReportPreview::Impl::pageSetup()
     if (program.prompter.pageSetup(q, p))
         document.setPageLayout(p.pageLayout());
     showOrientation();
-    yieldToEvents();
+    repaintNow(q);
     q->rebuild();
 }
 
@@ -308,7 +303,7 @@ void ReportPreview::Impl::autoSize()
     const FontChoice &f = program.state.printFont;
     document.setFont(f);
     const QString testLine(options.autoSizeLetters, QLatin1Char('n'));
-    const double found = fontAutoSize(document, testLine, yieldToEvents);
+    const double found = fontAutoSize(document, testLine, [this] { repaintNow(q); });
     program.state.printFont.pointSize = std::max(1.0, std::trunc(found));
     autoSizing = false;
     showFontValues();
@@ -359,7 +354,7 @@ void ReportPreview::open()
     setFocus();
     d->bringSmallButtonsToFront();
     d->cancelButton->setFocus();
-    yieldToEvents();
+    repaintNow(this);
     rebuild();
 }
 
@@ -407,13 +402,13 @@ void ReportPreview::toggleEnlarge()
         d->bringSmallButtonsToFront();
         d->cancelButton->setFocus();
     }
-    yieldToEvents();
+    repaintNow(this);
 }
 
 void ReportPreview::cancel()
 {
     hide();
-    yieldToEvents();
+    repaintNow(this);
     Q_EMIT statusTextChanged(QString());
 }
 
