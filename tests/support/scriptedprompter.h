@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QQueue>
+#include <QRandomGenerator>
 #include <variant>
 
 namespace tq::test {
@@ -33,6 +34,10 @@ public:
     void answerFont(std::optional<FontChoice> f) { m_answers.enqueue(FontAnswer{f}); }
     void answerDialog(bool accepted) { m_answers.enqueue(accepted); }
 
+    // From now on a prompt with no queued answer gets a random one of its kind
+    // instead of failing the test (print dialogs are always cancelled).
+    void answerAtRandom(quint32 seed) { m_random = QRandomGenerator(seed); }
+
     QList<Prompt> prompts;
     // Fails the running test when answers were queued but not used; clears them.
     void verifyAllUsed();
@@ -52,7 +57,10 @@ private:
     struct FontAnswer { std::optional<FontChoice> f; };
     using Answer = std::variant<Button, QString, ColourAnswer, FontAnswer, bool>;
     template <typename T> std::optional<T> take(const char *what, const QString &context);
+    bool randomNext() const { return m_random && m_answers.isEmpty(); }
+    int roll(int bound) { return int(m_random->bounded(bound)); }
     QQueue<Answer> m_answers;
+    std::optional<QRandomGenerator> m_random;
 };
 
 } // namespace tq::test
