@@ -145,8 +145,10 @@ private Q_SLOTS:
 
         QPointer<QWidget> window;
         for (int i = 0; i < eventsPerWindow; ++i) {
-            if (!window || !window->isVisible()) // at first, and after a random Exit
+            if (!window || !window->isVisible()) { // at first, and after a random Exit
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                 window = openFrom(launcher, action);
+            }
             QVERIFY2(window, qPrintable(action + QStringLiteral(" opened no window")));
             monkey.act(window);
             QCoreApplication::processEvents();
