@@ -6,6 +6,7 @@
 #include "actuarial/actuarialreport.h"
 #include "common/numberformat.h"
 #include "components/colours.h"
+#include "components/eventyield.h"
 #include "components/grid.h"
 #include "components/printdocument.h"
 #include "components/program.h"
@@ -41,11 +42,6 @@ QPixmap cornerPicture()
     const QPixmap glyph = ToolbarIcons::glyph(Glyph::Actuarial).pixmap(side, side);
     p.drawPixmap((picture.width() - side) / 2, 2, glyph);
     return picture;
-}
-
-void yieldToEvents()
-{
-    QCoreApplication::processEvents();
 }
 
 } // namespace
@@ -176,7 +172,7 @@ void Actua1::buildTable(TableKind kind)
 {
     setCopyAndPrint(false);
     m_values.reset();
-    m_table->empty(yieldToEvents);
+    m_table->empty([this] { repaintNow(this); });
     const ValueTableInputs inputs = m_inputs->values();
     if (const std::optional<FailingInput> failure = firstFailingInput(inputs)) {
         const InputMessage message = messageFor(*failure);

@@ -147,9 +147,11 @@ void ActuarialInputs::apply(const BoxExchange &exchange)
 
 void ActuarialInputs::focus(FailingInput input)
 {
-    QLineEdit *box = input == FailingInput::Amount            ? m_text1
-                     : input == FailingInput::PaymentsPerYear ? m_text2
-                                                              : m_text3;
+    QLineEdit *box = m_text3;
+    if (input == FailingInput::Amount || input == FailingInput::AmountTooLarge)
+        box = m_text1;
+    else if (input == FailingInput::PaymentsPerYear || input == FailingInput::PaymentsPerYearTooLarge)
+        box = m_text2;
     box->setFocus(Qt::OtherFocusReason);
 }
 

@@ -2,6 +2,7 @@
 
 #include "actuarial/valuetables.h"
 #include "common/numberformat.h"
+#include "common/wholenumber.h"
 
 #include <cmath>
 #include <utility>
@@ -10,7 +11,7 @@ namespace tq {
 
 int ValueBlock::year(int col) const
 {
-    return int(std::trunc(leadingNumber(cell(0, col))));
+    return truncatedInt(leadingNumber(cell(0, col)));
 }
 
 QString tableCellText(const ValueTable &table, int row, int col)

@@ -37,8 +37,12 @@ std::optional<FailingInput> firstFailingInput(const ValueTableInputs &inputs)
 {
     if (leadingNumber(inputs.amount) <= 0)
         return FailingInput::Amount;
+    if (leadingNumber(inputs.amount) > largestAmount)
+        return FailingInput::AmountTooLarge;
     if (leadingNumber(inputs.paymentsPerYear) <= 0)
         return FailingInput::PaymentsPerYear;
+    if (leadingNumber(inputs.paymentsPerYear) > largestAmount)
+        return FailingInput::PaymentsPerYearTooLarge;
     if (boxValue(inputs.maximumYears) <= 0)
         return FailingInput::MaximumYears;
     return std::nullopt;
@@ -49,9 +53,16 @@ InputMessage messageFor(FailingInput input)
     switch (input) {
     case FailingInput::Amount:
         return {QStringLiteral("Amount or Annuity"), QStringLiteral("Amount or Annuity must be 1 or more")};
+    case FailingInput::AmountTooLarge:
+        return {QStringLiteral("Amount or Annuity"), QStringLiteral("Amount or Annuity must be ") +
+                                                         largestAmountText() + QStringLiteral(" or less")};
     case FailingInput::PaymentsPerYear:
         return {QStringLiteral("Number of Interest Payments Per Year"),
                 QStringLiteral("No. Payments Per Year must be 1 or more")};
+    case FailingInput::PaymentsPerYearTooLarge:
+        return {QStringLiteral("Number of Interest Payments Per Year"),
+                QStringLiteral("No. Payments Per Year must be ") + largestAmountText() +
+                    QStringLiteral(" or less")};
     case FailingInput::MaximumYears:
         break;
     }

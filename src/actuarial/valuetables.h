@@ -20,7 +20,7 @@ struct ValueTableInputs {
     QString minimumYears;    // Text4 (may be empty)
 };
 
-enum class FailingInput { Amount, PaymentsPerYear, MaximumYears };
+enum class FailingInput { Amount, AmountTooLarge, PaymentsPerYear, PaymentsPerYearTooLarge, MaximumYears };
 
 struct InputMessage {
     QString title;

@@ -9,12 +9,14 @@
 #include "app/wrapbutton.h"
 #include "common/twips.h"
 #include "components/colours.h"
+#include "components/eventyield.h"
 #include "components/program.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 
 namespace tq {
@@ -43,10 +45,16 @@ constexpr ButtonSpec buttonSpecs[8] = {
 };
 
 // Counts nested start-up runs: a display switch re-runs start-up from inside it.
+// Counts only while its window lives: a yield may delete the window under it.
 struct DepthGuard {
+    QPointer<QObject> owner;
     int &depth;
-    explicit DepthGuard(int &d) : depth(d) { ++depth; }
-    ~DepthGuard() { --depth; }
+    DepthGuard(QObject *o, int &d) : owner(o), depth(d) { ++depth; }
+    ~DepthGuard()
+    {
+        if (owner)
+            --depth;
+    }
 };
 
 } // namespace
@@ -208,7 +216,7 @@ void Startfrm::start()
 
 void Startfrm::startUp()
 {
-    DepthGuard depth(m_startUpDepth);
+    DepthGuard depth(this, m_startUpDepth);
     QDir::setCurrent(m_program.folder.path());
     BusyPointer busy(m_program.platform);
 
@@ -226,7 +234,8 @@ void Startfrm::startUp()
         m_program.state.displayMode = DisplayMode::FullScreen;
         showMaximized();
     }
-    QCoreApplication::processEvents();
+    if (!yieldEvents(this))
+        return;
     displayCheck();
     recordGeometry();
     centrePanel();
@@ -340,7 +349,8 @@ void Startfrm::setMarks(bool full, bool smaller)
 
 void Startfrm::markDisplayMode()
 {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (!yieldEvents(this, QEventLoop::ExcludeUserInputEvents))
+        return;
     if (m_program.state.displayMode == DisplayMode::Smaller)
         setMarks(m_fullMarked, true);
     else

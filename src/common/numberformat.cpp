@@ -156,7 +156,10 @@ double roundHalfAway(double value, int decimals)
     const RawDigits d = rawDecimalDigits(value, decimals);
     const std::string text = (d.integer.empty() ? std::string("0") : d.integer) + '.' + d.fraction;
     double magnitude = 0;
-    std::from_chars(text.data(), text.data() + text.size(), magnitude);
+    // Rounding the last of 15 digits up can step past the largest double; at
+    // such sizes there are no decimals left to round anyway.
+    if (std::from_chars(text.data(), text.data() + text.size(), magnitude).ec != std::errc())
+        return value;
     return value < 0 ? -magnitude : magnitude;
 }
 
@@ -191,7 +194,7 @@ QString formatPattern(double value, QStringView pattern)
     const bool grouping = intPart.contains(u',');
 
     if (!std::isfinite(value))
-        return QString::number(value);
+        return overflowText();
     Digits d = decimalDigits(value, maxFrac);
     while (d.fraction.size() > requiredFrac && d.fraction.endsWith(u'0'))
         d.fraction.chop(1);
@@ -211,8 +214,20 @@ QString formatPattern(double value, QStringView pattern)
     return out;
 }
 
+QString largestAmountText()
+{
+    return formatPattern(largestAmount, u"###,###,###,##0");
+}
+
+QString overflowText()
+{
+    return QStringLiteral("Overflow");
+}
+
 QString formatCurrency(double value)
 {
+    if (!std::isfinite(value))
+        return overflowText();
     const double rounded = roundHalfAway(value, 2);
     const QLocale locale;
     const QString text = locale.toCurrencyString(std::fabs(rounded), locale.currencySymbol(), 2);
@@ -221,6 +236,8 @@ QString formatCurrency(double value)
 
 QString formatPercent(double ratio)
 {
+    if (!std::isfinite(ratio * 100.0))
+        return overflowText();
     return QLocale().toString(roundHalfAway(ratio * 100.0, 2), 'f', 2) + u'%';
 }
 
@@ -228,6 +245,8 @@ QString formatGeneral(double value)
 {
     if (value == 0.0)
         return QStringLiteral("0");
+    if (!std::isfinite(value))
+        return overflowText();
     QString s = QString::number(value, 'g', 15);
     return s.toUpper();
 }

@@ -30,6 +30,16 @@ QString formatPercent(double ratio);
 // exponent form for very large or very small numbers (1.4142135623731, 1E+20).
 QString formatGeneral(double value);
 
+// The largest amount of money a tool accepts. No household reaches it, and
+// every figure the tools compute from amounts up to it stays finite.
+constexpr double largestAmount = 999'999'999'999.0;
+// "999,999,999,999", for the messages that refuse larger amounts.
+QString largestAmountText();
+
+// What every formatter shows for a value that is not a finite number, so no
+// "nan" or "inf" ever reaches the screen, a report or the clipboard.
+QString overflowText();
+
 // Rounds half away from zero at the given number of decimals, working on the
 // 15-digit decimal form so that 1.005 rounds to 1.01 as a person expects.
 double roundHalfAway(double value, int decimals);

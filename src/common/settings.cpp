@@ -1,6 +1,9 @@
 #include "common/settings.h"
 
 #include "common/numberformat.h"
+#include "common/wholenumber.h"
+
+#include <climits>
 
 namespace tq {
 
@@ -134,7 +137,7 @@ int Settings::guideLineOption(ToolId tool) const
     if (!record)
         return 0;
     const auto n = strictNumber(gcolor3().readString(record));
-    return n && *n == qint64(*n) ? int(*n) : 0;
+    return n ? wholeIntIn(*n, INT_MIN, INT_MAX).value_or(0) : 0;
 }
 
 void Settings::setGuideLineOption(ToolId tool, int option) const

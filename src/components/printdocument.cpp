@@ -1,6 +1,7 @@
 #include "components/printdocument.h"
 
 #include "common/safefile.h"
+#include "common/wholenumber.h"
 
 #include <QBuffer>
 #include <QFontDatabase>
@@ -153,7 +154,7 @@ QFont PrintDocument::twipsFont(const QString &name, double points, bool bold, bo
     QFont font(resolvedFamily(name));
     // One pixel of this font is one twip, so its metrics are twips and no
     // screen resolution enters them.
-    font.setPixelSize(qMax(1, int(std::lround(points * twipsPerPoint))));
+    font.setPixelSize(qMax(1, roundedInt(points * twipsPerPoint)));
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setBold(bold);
     font.setItalic(italic);

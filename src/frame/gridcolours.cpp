@@ -1,6 +1,7 @@
 #include "frame/gridcolours.h"
 
 #include "common/numberformat.h"
+#include "common/wholenumber.h"
 #include "components/colours.h"
 #include "components/grid.h"
 #include "components/program.h"
@@ -19,12 +20,12 @@ void applyStoredGridColours(Grid &grid, const Program &program)
         if (!picture.isNull())
             grid.setBackgroundPicture(picture);
     } else {
-        const std::optional<double> number = strictNumber(background);
-        grid.setBackgroundColor(number ? colorFromNumber(quint32(qint64(*number)), palette)
-                                       : palette.color(QPalette::Base));
+        const std::optional<quint32> number = storedColourNumber(strictNumber(background).value_or(NAN));
+        grid.setBackgroundColor(number ? colorFromNumber(*number, palette) : palette.color(QPalette::Base));
     }
-    const std::optional<double> text = strictNumber(program.settings.gridTextColour());
-    grid.setTextColor(text ? colorFromNumber(quint32(qint64(*text)), palette) : QColor(Qt::black));
+    const std::optional<quint32> text =
+        storedColourNumber(strictNumber(program.settings.gridTextColour()).value_or(NAN));
+    grid.setTextColor(text ? colorFromNumber(*text, palette) : QColor(Qt::black));
 }
 
 } // namespace tq

@@ -2,6 +2,7 @@
 
 #include "common/twips.h"
 #include "components/colours.h"
+#include "components/eventyield.h"
 #include "components/fittext.h"
 #include "components/pageview.h"
 #include "components/printdocument.h"
@@ -47,12 +48,6 @@ QLabel *displayPanel(QWidget *parent, const QString &caption)
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setAccessibleName(caption);
     return panel;
-}
-
-// Yields to the event loop so the panel repaints between steps.
-void yieldToEvents()
-{
-    QCoreApplication::processEvents();
 }
 
 } // namespace
@@ -298,7 +293,7 @@ void ReportPreview::Impl::pageSetup()
     if (program.prompter.pageSetup(q, p))
         document.setPageLayout(p.pageLayout());
     showOrientation();
-    yieldToEvents();
+    repaintNow(q);
     q->rebuild();
 }
 
@@ -329,7 +324,7 @@ void ReportPreview::Impl::autoSize()
     const FontChoice &f = program.state.printFont;
     document.setFont(f);
     const QString testLine(options.autoSizeLetters, QLatin1Char('n'));
-    const double found = fontAutoSize(document, testLine, yieldToEvents);
+    const double found = fontAutoSize(document, testLine, [this] { repaintNow(q); });
     program.state.printFont.pointSize = std::max(1.0, std::trunc(found));
     autoSizing = false;
     showFontValues();
@@ -392,7 +387,7 @@ void ReportPreview::open(Document document)
     setFocus();
     d->bringSmallButtonsToFront();
     d->cancelButton->setFocus();
-    yieldToEvents();
+    repaintNow(this);
     rebuild();
 }
 
@@ -442,7 +437,7 @@ void ReportPreview::toggleEnlarge()
         d->bringSmallButtonsToFront();
         d->cancelButton->setFocus();
     }
-    yieldToEvents();
+    repaintNow(this);
 }
 
 int ReportPreview::printRange() const
@@ -460,7 +455,7 @@ void ReportPreview::cancel()
 {
     hide();
     d->rangeFrame->setEnabled(true);
-    yieldToEvents();
+    repaintNow(this);
     Q_EMIT statusTextChanged(QString());
 }
 

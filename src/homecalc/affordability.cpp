@@ -14,6 +14,20 @@ double whole(double v)
     return std::floor(v);
 }
 
+// Larger amounts overflow the figures; the first one typed is named.
+std::optional<QString> firstTooLargeAmount(const AffordabilityInputs &in)
+{
+    const std::pair<const QString *, const char *> amounts[] = {{&in.income, "Gross Annual Income"},
+                                                                {&in.debt, "Minimum Monthly Debt"},
+                                                                {&in.cash, "Cash Available"},
+                                                                {&in.limit, "Limit of Monthly Payment"}};
+    for (const auto &[text, name] : amounts) {
+        if (std::fabs(leadingNumber(*text)) > largestAmount)
+            return QString::fromLatin1(name);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QString limitingFactorText(LimitingFactor factor)
@@ -62,6 +76,11 @@ AffordabilityResult Affordability::calculate(const AffordabilityInputs &inputs)
         r.status = AffordabilityResult::Status::IncomeMissing;
         return r;
     }
+    if (const std::optional<QString> tooLarge = firstTooLargeAmount(inputs)) {
+        r.status = AffordabilityResult::Status::AmountTooLarge;
+        r.tooLargeInput = *tooLarge;
+        return r;
+    }
     const double monthlyIncome = leadingNumber(inputs.income) / 12.0;
     const double debt = leadingNumber(inputs.debt);
     const double cash = leadingNumber(inputs.cash);
@@ -85,7 +104,7 @@ AffordabilityResult Affordability::calculate(const AffordabilityInputs &inputs)
     }
     // A limit above what the income allows is brought down to that payment.
     if (limit > 0 && limit > r.payment)
-        r.limitBoxText = QString::number(qint64(r.payment));
+        r.limitBoxText = QString::number(r.payment, 'f', 0);
 
     const double months = leadingNumber(inputs.loanLength) * 12.0;
     double rate = leadingNumber(inputs.rate);

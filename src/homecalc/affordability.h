@@ -34,8 +34,9 @@ struct AffordablePurchase {
 };
 
 struct AffordabilityResult {
-    enum class Status { Calculated, IncomeMissing };
+    enum class Status { Calculated, IncomeMissing, AmountTooLarge };
     Status status = Status::Calculated;
+    QString tooLargeInput; // the name of the first amount above largestAmount
 
     double housingPayment = 0;       // 28 % of monthly income
     double debtPayment = 0;          // 36 % of monthly income less the debt

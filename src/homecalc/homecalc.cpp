@@ -326,6 +326,13 @@ void HomeCalc::calculate()
         m_income->setFocus();
         return;
     }
+    if (r.status == AffordabilityResult::Status::AmountTooLarge) {
+        program().prompter.inform(this, QStringLiteral("Data Input"),
+                                  QStringLiteral("Please enter ") + r.tooLargeInput +
+                                      QStringLiteral("\rEntry must be ") + largestAmountText() +
+                                      QStringLiteral(" or less"));
+        return;
+    }
     // Rewriting a box counts as typing in it; the results are shown afterwards,
     // so the commands end up enabled for a positive payment either way.
     if (r.limitBoxText)

@@ -1,6 +1,7 @@
 #include "loan/loanengine.h"
 
 #include "common/numberformat.h"
+#include "common/wholenumber.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,12 +18,12 @@ constexpr double countSlack = 1e-9;
 
 int stepCount(double span, double step)
 {
-    return int(std::floor(span / step + countSlack)) + 1;
+    return truncatedInt(std::floor(span / step + countSlack)) + 1;
 }
 
 int paymentsFor(double length, LengthUnit unit)
 {
-    return int(std::lround(unit == LengthUnit::Years ? 12.0 * length : length));
+    return roundedInt(unit == LengthUnit::Years ? 12.0 * length : length);
 }
 
 double lengthLimit(LengthUnit unit)

@@ -328,6 +328,10 @@ void LoanSheet::showPayments()
         m_form.purchase->setFocus();
         return;
     }
+    if (m_purchase->value() > largestAmount) {
+        fail(QStringLiteral("Purchase amount cannot exceed ") + largestAmountText() + u'.', m_form.purchase);
+        return;
+    }
     if (m_lengthMin->isEmpty() && m_lengthMax->isEmpty()) {
         fail(QStringLiteral("You must enter a maximum length of loan."), m_form.lengthMax);
         return;

@@ -85,6 +85,20 @@ private Q_SLOTS:
         w = new Actua1(t->program, launcher.get());
         QVERIFY(showActive(w));
     }
+    // The table empties its grid with a repaint; a close queued meanwhile
+    // waits until the table is built.
+    void closeQueuedDuringTableBuild()
+    {
+        type(QStringLiteral("Text1"), QStringLiteral("1000"));
+        type(QStringLiteral("Text2"), QStringLiteral("12"));
+        type(QStringLiteral("Text3"), QStringLiteral("10"));
+        queueClose(w);
+        click(QStringLiteral("Command1"));
+        QVERIFY(w);
+        QCOMPARE(w->grid()->text(1, 1).isEmpty(), false);
+        QTRY_VERIFY(!w);
+    }
+
     void cleanup()
     {
         t->prompter.verifyAllUsed();

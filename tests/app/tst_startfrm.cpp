@@ -1,4 +1,5 @@
 #include "launcherfixture.h"
+#include "windowdriver.h"
 
 #include "app/banknote.h"
 
@@ -9,6 +10,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -73,6 +76,31 @@ private Q_SLOTS:
         QCOMPARE(shown.size(), QSize(382, 155));
         QCOMPARE(shown.pixelColor(191, 77) == QColor(Qt::red), fromFile);
         QCOMPARE(shown.pixelColor(191, 77) == paintBanknote().toImage().pixelColor(191, 77), !fromFile);
+    }
+
+    // The launcher yields while it starts and when its Options menu opens; a
+    // close that deletes it during the yield ends the work there.
+    void closeQueuedDuringYield_data()
+    {
+        QTest::addColumn<bool>("menu");
+        QTest::newRow("start-up") << false;
+        QTest::newRow("options menu") << true;
+    }
+    void closeQueuedDuringYield()
+    {
+        QFETCH(bool, menu);
+        LauncherFixture f;
+        if (menu)
+            f.window->start();
+        QMenu *options = f.window->menuBar()->actions().constFirst()->menu();
+        QPointer<Startfrm> launcher = f.window.release();
+        launcher->setAttribute(Qt::WA_DeleteOnClose);
+        queueClose(launcher);
+        if (menu)
+            Q_EMIT options->aboutToShow();
+        else
+            launcher->start();
+        QTRY_VERIFY(!launcher);
     }
 
     void firstStartUsesDefaults()

@@ -1,6 +1,12 @@
 #include "common/numberformat.h"
+#include "common/wholenumber.h"
 #include "enginetest.h"
 
+#include <QRegularExpression>
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <limits>
 #include <QTest>
 
 using namespace tq;
@@ -88,6 +94,74 @@ private Q_SLOTS:
         QCOMPARE(formatPercent(0.855), QStringLiteral("85.50%"));
         QCOMPARE(formatPercent(0.0901), QStringLiteral("9.01%"));
         QCOMPARE(formatPercent(0), QStringLiteral("0.00%"));
+    }
+
+    // No formatter prints "nan" or "inf", and the largest doubles keep their digits.
+    void formattersAreTotal_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("currency");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("general");
+        const double inf = std::numeric_limits<double>::infinity();
+        const QString overflow = QStringLiteral("Overflow");
+        QTest::newRow("nan") << std::nan("") << overflow << overflow << overflow;
+        QTest::newRow("infinity") << inf << overflow << overflow << overflow;
+        QTest::newRow("minus infinity") << -inf << overflow << overflow << overflow;
+        const QString maxDigits = QStringLiteral("179,769,313,486,231,570,814,527,423,731,704,356,798,070,567,525,844,996,"
+                                                 "598,917,476,803,157,260,780,028,538,760,589,558,632,766,878,171,540,"
+                                                 "458,953,514,382,464,234,321,326,889,464,182,768,467,546,703,537,516,"
+                                                 "986,049,910,576,551,282,076,245,490,090,389,328,944,075,868,508,455,"
+                                                 "133,942,304,583,236,903,222,948,165,808,559,332,123,348,274,797,826,"
+                                                 "204,144,723,168,738,177,180,919,299,881,250,404,026,184,124,858,368");
+        QTest::newRow("largest double") << DBL_MAX << u'$' + maxDigits + QStringLiteral(".00")
+                                        << QStringLiteral("$179,769,313,486,232") + QStringLiteral(",000").repeated(98)
+                                        << "1.79769313486232E+308";
+        QTest::newRow("largest amount") << largestAmount << "$999,999,999,999.00" << "$999,999,999,999"
+                                        << "999999999999";
+    }
+    void formattersAreTotal()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, currency);
+        QFETCH(QString, pattern);
+        QFETCH(QString, general);
+        QCOMPARE(formatCurrency(value), currency);
+        QCOMPARE(formatPattern(value, u"$##,###,###"), pattern);
+        QCOMPARE(formatGeneral(value), general);
+        QVERIFY(!formatPercent(value).contains(u'n', Qt::CaseInsensitive));
+    }
+
+    // Stored or typed doubles of any size become ints without undefined behaviour.
+    void wholeNumbers_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("truncated");
+        QTest::addColumn<int>("rounded");
+        QTest::addColumn<bool>("whole");
+        const double inf = std::numeric_limits<double>::infinity();
+        QTest::newRow("half") << 2.5 << 2 << 3 << false;
+        QTest::newRow("minus half") << -2.5 << -2 << -3 << false;
+        QTest::newRow("largest int") << 2147483647.0 << INT_MAX << INT_MAX << true;
+        QTest::newRow("just below the ceiling") << 2147483647.9 << INT_MAX << INT_MAX << false;
+        QTest::newRow("ceiling") << 2147483648.0 << INT_MAX << INT_MAX << false;
+        QTest::newRow("smallest int") << -2147483648.0 << INT_MIN << INT_MIN << true;
+        QTest::newRow("just above the floor") << -2147483648.9 << INT_MIN << INT_MIN << false;
+        QTest::newRow("huge") << 1e300 << INT_MAX << INT_MAX << false;
+        QTest::newRow("minus huge") << -1e300 << INT_MIN << INT_MIN << false;
+        QTest::newRow("infinity") << inf << INT_MAX << INT_MAX << false;
+        QTest::newRow("nan") << std::nan("") << 0 << 0 << false;
+    }
+    void wholeNumbers()
+    {
+        QFETCH(double, value);
+        QFETCH(int, truncated);
+        QFETCH(int, rounded);
+        QFETCH(bool, whole);
+        QCOMPARE(truncatedInt(value), truncated);
+        QCOMPARE(roundedInt(value), rounded);
+        QCOMPARE(wholeIntIn(value, INT_MIN, INT_MAX).has_value(), whole);
+        QCOMPARE(storedColourNumber(value).has_value(), std::isfinite(value) && std::fabs(value) < 3e9);
     }
 
     void general_data()

@@ -233,6 +233,12 @@ private Q_SLOTS:
         QTest::newRow("one") << "1" << 1;
         QTest::newRow("five as stored") << "5" << 5;
         QTest::newRow("not a number") << "x" << 0;
+        QTest::newRow("not whole") << "1.5" << 0;
+        QTest::newRow("largest int") << "2147483647" << 2147483647;
+        QTest::newRow("smallest int") << "-2147483648" << int(-2147483648LL);
+        QTest::newRow("beyond int") << "3000000000" << 0;
+        QTest::newRow("below int") << "-2147483649" << 0;
+        QTest::newRow("huge") << "1E300" << 0;
     }
     void guideLine()
     {

@@ -3,10 +3,12 @@
 #include "fakes.h"
 #include "frame/fontautosize.h"
 #include "frame/reportpreview.h"
+#include "windowdriver.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -170,6 +172,43 @@ private Q_SLOTS:
 
     // The size found is the largest whole point size at which the test line
     // fits; landscape paper gives a larger one.
+    // Every step that repaints the preview runs no other event: a close of its
+    // window queued meanwhile waits until the step is done.
+    void closeQueuedDuringRepaint_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("dialog");
+        QTest::newRow("opening") << "" << false;
+        QTest::newRow("auto size") << "SSCommand2" << false;
+        QTest::newRow("enlarge") << "SSCommand1" << false;
+        QTest::newRow("page setup") << "SSCommand80(1)" << true;
+        QTest::newRow("cancel") << "SSCommand80(2)" << false;
+    }
+    void closeQueuedDuringRepaint()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, dialog);
+        QPointer<QWidget> window = new QWidget;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->resize(800, 600);
+        auto *preview = new ReportPreview(t->program, ReportPreview::Options{ToolId::HomeCalc}, window);
+        preview->builder = [this](PrintDocument &doc) { report(doc); };
+        window->show();
+        if (!button.isEmpty())
+            preview->open();
+        if (dialog)
+            t->prompter.answerDialog(false);
+        const int builds = report.builds;
+        test::queueClose(window);
+        if (button.isEmpty())
+            preview->open();
+        else
+            click(preview, button);
+        QVERIFY(window);
+        QCOMPARE(report.builds > builds, button != u"SSCommand1" && button != u"SSCommand80(2)");
+        QTRY_VERIFY(!window);
+    }
+
     void autoSizeOnBothOrientations()
     {
         auto preview = makePreview();

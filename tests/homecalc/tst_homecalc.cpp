@@ -242,6 +242,34 @@ private Q_SLOTS:
         QCOMPARE(commands(w), all(false));
     }
 
+    // A letter slipped in front of digits passes the last-character rule; the
+    // amount is refused before any figure can overflow.
+    void amountBeyondTheLimitIsRefused_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("income") << "Text1" << "Gross Annual Income";
+        QTest::newRow("debt") << "Text2" << "Minimum Monthly Debt";
+        QTest::newRow("cash") << "Text3" << "Cash Available";
+        QTest::newRow("limit") << "Text5" << "Limit of Monthly Payment";
+    }
+    void amountBeyondTheLimitIsRefused()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, name);
+        HomeCalc *w = open();
+        enterFirstExample(w);
+        typeSlippingLetters(w, box, QStringLiteral("9E307"));
+        QCOMPARE(this->box(w, box)->text(), QStringLiteral("9E307"));
+        t->prompter.answer(Button::Ok);
+        calculate(w);
+        QCOMPARE(t->prompter.last().title, QStringLiteral("Data Input"));
+        QCOMPARE(t->prompter.last().text,
+                 QStringLiteral("Please enter ") + name + QStringLiteral("\rEntry must be 999,999,999,999 or less"));
+        QCOMPARE(field(w, QStringLiteral("Label3")), QString());
+        QCOMPARE(commands(w), all(false));
+    }
+
     // clang-format off
     void choosingALoanLength_data()
     {

@@ -204,6 +204,11 @@ void TestLoanSheet::showPaymentsRefuses_data()
                                << "6.0"
                                << "Loan length cannot exceed 100 years (1,200 months)."
                                << "txtLenMax";
+    QTest::newRow("purchase 1E307") << "1E307"
+                                    << "30"
+                                    << "6.0"
+                                    << "Purchase amount cannot exceed 999,999,999,999."
+                                    << "txtPurchTotl";
     QTest::newRow("rate 150") << "1000"
                               << "30"
                               << "150"
@@ -219,7 +224,8 @@ void TestLoanSheet::showPaymentsRefuses()
     QFETCH(QString, message);
     QFETCH(QString, focus);
     LoanFixture f;
-    f.type("txtPurchTotl", purchase);
+    tq::test::typeSlippingLetters(f.window, QStringLiteral("txtPurchTotl"), purchase);
+    QCOMPARE(f.box("txtPurchTotl")->text(), purchase);
     f.type("txtLenMax", maxLength);
     QComboBox *rate = f.combo("comIntrMax");
     rate->setFocus();

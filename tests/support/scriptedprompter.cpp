@@ -37,7 +37,15 @@ QStringList ScriptedPrompter::texts() const
 Button ScriptedPrompter::message(QWidget *, const Message &m)
 {
     prompts.append({Prompt::Kind::Message, m.title, m.text, m.icon, m.buttons, m.defaultButton, {}, {}, {}});
-    if (m.buttons == int(Button::Ok) && (m_answers.isEmpty() || !std::holds_alternative<Button>(m_answers.head())))
+    if (randomNext()) {
+        QList<Button> offered;
+        for (Button b : {Button::Ok, Button::Cancel, Button::Yes, Button::No})
+            if (m.buttons & int(b))
+                offered << b;
+        return offered.isEmpty() ? Button::Ok : offered.at(roll(int(offered.size())));
+    }
+    if (m.buttons == int(Button::Ok) &&
+        (m_answers.isEmpty() || !std::holds_alternative<Button>(m_answers.head())))
         return Button::Ok; // a plain notice needs no scripted answer
     return take<Button>("message", m.title + QStringLiteral(": ") + m.text).value_or(Button::Cancel);
 }
@@ -50,6 +58,12 @@ QString ScriptedPrompter::input(QWidget *, const QString &title, const QString &
     p.text = prompt;
     p.initialText = initial;
     prompts.append(p);
+    if (randomNext()) {
+        const QStringList texts{QString(), initial, QStringLiteral("Smith"),
+                                QStringLiteral("12345678901234567890"),
+                                QString::fromUtf8("Ren\u00e9 \u20ac \u4e2d")};
+        return texts.at(roll(int(texts.size())));
+    }
     return take<QString>("input", title).value_or(QString());
 }
 
@@ -59,6 +73,8 @@ std::optional<QColor> ScriptedPrompter::colour(QWidget *, const QColor &initial)
     p.kind = Prompt::Kind::Colour;
     p.initialColour = initial;
     prompts.append(p);
+    if (randomNext())
+        return roll(3) == 0 ? std::nullopt : std::optional(QColor::fromRgb(m_random->generate() & 0xFFFFFF));
     const auto a = take<ColourAnswer>("colour dialog", QString());
     return a ? a->c : std::nullopt;
 }
@@ -69,6 +85,12 @@ std::optional<FontChoice> ScriptedPrompter::font(QWidget *, const FontChoice &in
     p.kind = Prompt::Kind::Font;
     p.initialFont = initial;
     prompts.append(p);
+    if (randomNext()) {
+        FontChoice chosen = initial;
+        chosen.pointSize = 1 + roll(100);
+        chosen.bold = roll(2);
+        return roll(3) == 0 ? std::nullopt : std::optional(chosen);
+    }
     const auto a = take<FontAnswer>("font dialog", QString());
     return a ? a->f : std::nullopt;
 }
@@ -78,6 +100,8 @@ bool ScriptedPrompter::pageSetup(QWidget *, QPrinter &)
     Prompt p;
     p.kind = Prompt::Kind::PageSetup;
     prompts.append(p);
+    if (randomNext())
+        return roll(2) == 0;
     return take<bool>("page setup", QString()).value_or(false);
 }
 
@@ -86,6 +110,8 @@ bool ScriptedPrompter::printDialog(QWidget *, QPrinter &)
     Prompt p;
     p.kind = Prompt::Kind::PrintDialog;
     prompts.append(p);
+    if (randomNext())
+        return false;
     return take<bool>("print dialog", QString()).value_or(false);
 }
 

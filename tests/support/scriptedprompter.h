@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QList>
 #include <QQueue>
+#include <QRandomGenerator>
 #include <functional>
 #include <variant>
 
@@ -51,6 +52,10 @@ public:
         scriptDialog(name, [](QDialog &) { return int(QDialog::Rejected); });
     }
 
+    // From now on a prompt with no queued answer gets a random one of its kind
+    // instead of failing the test (print dialogs are always cancelled).
+    void answerAtRandom(quint32 seed) { m_random = QRandomGenerator(seed); }
+
     QList<Prompt> prompts;
     // Fails the running test when answers were queued but not used; clears them.
     void verifyAllUsed();
@@ -72,7 +77,10 @@ private:
     struct DialogScript { QString name; DialogAction act; };
     using Answer = std::variant<Button, QString, ColourAnswer, FontAnswer, bool, DialogScript>;
     template <typename T> std::optional<T> take(const char *what, const QString &context);
+    bool randomNext() const { return m_random && m_answers.isEmpty(); }
+    int roll(int bound) { return int(m_random->bounded(bound)); }
     QQueue<Answer> m_answers;
+    std::optional<QRandomGenerator> m_random;
 };
 
 } // namespace tq::test

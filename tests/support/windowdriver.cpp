@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace tq::test {
 
@@ -36,11 +37,34 @@ void clickButton(const QObject *root, const QString &name)
     QTest::mouseClick(findNamed<QPushButton>(root, name), Qt::LeftButton);
 }
 
-void replaceText(const QObject *root, const QString &boxName, const QString &keys)
+namespace {
+
+QLineEdit *editOf(const QObject *root, const QString &boxName)
 {
     QWidget *widget = findNamed(root, boxName);
     auto *combo = qobject_cast<QComboBox *>(widget);
-    QLineEdit *edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit *>(widget);
+    return combo ? combo->lineEdit() : qobject_cast<QLineEdit *>(widget);
+}
+
+} // namespace
+
+void typeSlippingLetters(const QObject *root, const QString &boxName, const QString &text)
+{
+    QString digits = text;
+    digits.remove(QRegularExpression(QStringLiteral("[^0-9.]")));
+    replaceText(root, boxName, digits);
+    QLineEdit *edit = editOf(root, boxName);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!text[i].isLetter())
+            continue;
+        edit->setCursorPosition(int(i));
+        QTest::keyClicks(edit, QString(text[i]));
+    }
+}
+
+void replaceText(const QObject *root, const QString &boxName, const QString &keys)
+{
+    QLineEdit *edit = editOf(root, boxName);
     edit->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);

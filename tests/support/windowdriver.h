@@ -59,4 +59,16 @@ void clickButton(const QObject *root, const QString &name);
 // box takes the focus, its text is selected and deleted, then the keys follow.
 void replaceText(const QObject *root, const QString &boxName, const QString &keys);
 
+// Types `text` as a user who slips a letter between digits: everything but the
+// letters first, then the caret moves back and each letter goes in its place.
+// Boxes that look only at the last character typed let such letters through.
+void typeSlippingLetters(const QObject *root, const QString &boxName, const QString &text);
+
+// Closes the window from the event queue, as an Exit typed ahead or a click
+// on the close button does while the program is still busy.
+inline void queueClose(QWidget *window)
+{
+    QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
+}
+
 } // namespace tq::test
