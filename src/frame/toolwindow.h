@@ -56,6 +56,7 @@ struct Program;
 class ActivityToolbar;
 class FrameMenus;
 class FrameStatusBar;
+class Grid;
 class MainPanel;
 class ProportionalLayout;
 class ReportPreview;
@@ -115,6 +116,9 @@ protected:
     // then never presses, types or opens the widget's own menu. Children that
     // ignore mouse events (labels, buttons) are covered by their parent's filter.
     void installContextPopup(QWidget *widget);
+    // Right-button releases anywhere in a grid, its heading row, heading
+    // column and corner included, pop the menu up as over the rest of the window.
+    void installGridPopup(Grid *grid);
     // Places the preview over the main panel and follows its status text.
     void attachReportPreview(ReportPreview *preview);
     // A tool's own menu, inserted before "&Help".
@@ -146,7 +150,9 @@ private:
     void applyToolbarFlags();
     void loadPanelColour();
     void applyPanelColour(const QColor &colour);
+    QRect launcherOuterRect() const;
     void takeLauncherGeometry();
+    void fitToLauncher();
     void updateScale();
     void placePanelOnLoad();
     void placePanelOnActivation();
@@ -180,6 +186,7 @@ private:
     bool m_copyAvailable = false;
     bool m_printAvailable = false;
     bool m_busyEnded = false;
+    bool m_fitted = false;
 };
 
 } // namespace tq
