@@ -98,10 +98,7 @@ Actua1::Actua1(Program &program, QWidget *launcher) : ToolWindow(program, launch
         installContextPopup(b);
     installContextPopup(m_label1);
     installContextPopup(m_grid->parentWidget());
-    connect(m_grid, &Grid::mouseReleased, this, [this](Qt::MouseButton button) {
-        if (button == Qt::RightButton)
-            popupMenu()->popup(QCursor::pos());
-    });
+    installGridPopup(m_grid);
 
     m_grid->setHighlight(Grid::Highlight::Never);
     setCopyAndPrint(false);

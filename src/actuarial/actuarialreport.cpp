@@ -4,7 +4,6 @@
 #include "frame/selectionlimits.h"
 
 #include <QList>
-#include <utility>
 
 namespace tq {
 
@@ -16,8 +15,6 @@ constexpr double kRateDivisor = 20;
 constexpr double kPageBreakRoom = 400;
 constexpr double kSentenceRoom = 500;
 constexpr double kSentenceIndent = 200;
-
-using CentredText = std::pair<QString, double>; // text, centre in twips
 
 class ReportWriter
 {
@@ -31,7 +28,10 @@ public:
         m_doc.paragraph(QStringLiteral(" No. of Payments Per Year = ") + m_block.payments);
         m_doc.paragraph(QString());
         m_doc.setFontSize(std::max(1.0, m_doc.fontSize() - 2));
-        writeHeadings();
+        if (m_doc.linesFit(2))
+            writeHeadings();
+        else
+            startNextPage(); // a large summary leaves no room for the table
         writeRows();
         writeSentence();
     }
@@ -43,21 +43,6 @@ private:
     }
     double rateCentre() const { return m_doc.pageWidth() / kRateDivisor; }
 
-    // Several texts on one line, each centred on its own point.
-    void writeLine(const QList<CentredText> &texts)
-    {
-        double y = m_doc.currentY();
-        bool first = true;
-        for (const auto &[text, centre] : texts) {
-            m_doc.setCurrentY(y);
-            m_doc.setCurrentX(centre - m_doc.textWidth(text) / 2);
-            m_doc.paragraph(text);
-            if (first) // a large font may have carried the first text onto a new page
-                y = m_doc.currentY() - m_doc.lineHeight();
-            first = false;
-        }
-    }
-
     void writeHeadings()
     {
         QList<CentredText> line{{QStringLiteral("Interest"), rateCentre()}};
@@ -66,17 +51,22 @@ private:
             const QString unit = year == 1 ? QStringLiteral(" Year") : QStringLiteral(" Years");
             line.append({u' ' + QString::number(year) + unit, columnCentre(col)});
         }
-        writeLine(line);
+        m_doc.centredLine(line);
     }
 
     void writeRows()
     {
+        bool freshPage = false; // a page that holds only its headings takes the row whatever its size
         for (int row = m_block.block.top; row <= m_block.block.bottom && !m_block.isBlankRow(row); ++row) {
+            // A large font fills the page before the fixed mark is passed.
+            if (!freshPage && !m_doc.linesFit())
+                startNextPage();
             QList<CentredText> line{{m_block.rateLabel(row).trimmed(), rateCentre()}};
             for (int col = m_block.block.left; col <= m_block.block.right; ++col)
                 line.append({m_block.cell(row, col).trimmed(), columnCentre(col)});
-            writeLine(line);
-            if (m_doc.currentY() > m_doc.pageHeight() - kPageBreakRoom)
+            m_doc.centredLine(line);
+            freshPage = m_doc.currentY() > m_doc.pageHeight() - kPageBreakRoom;
+            if (freshPage)
                 startNextPage();
         }
     }
@@ -97,7 +87,10 @@ private:
         m_doc.paragraph(QString());
         m_doc.setIndentLeft(kSentenceIndent);
         m_doc.setIndentRight(kSentenceIndent);
-        m_doc.paragraph(m_block.sentence);
+        // Only whole, on the last page: a sentence split by a page break
+        // would open a page without its headings.
+        if (m_doc.paragraphFits(m_block.sentence))
+            m_doc.paragraph(m_block.sentence);
         m_doc.setIndentLeft(0);
         m_doc.setIndentRight(0);
     }

@@ -5,6 +5,7 @@
 #include "app/registertools.h"
 #include "app/startfrm.h"
 #include "app/toolopener.h"
+#include "components/accessiblecaptions.h"
 #include "components/program.h"
 
 #include <QApplication>
@@ -34,6 +35,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Tallyquill"));
     QApplication::setApplicationVersion(QStringLiteral("4.0"));
     QApplication::setDesktopFileName(QStringLiteral("tallyquill"));
+    tq::installAccessibleCaptions();
 
     const QDir folder = programFolder();
     QDir::setCurrent(folder.path());

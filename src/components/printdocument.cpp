@@ -10,6 +10,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 namespace tq {
@@ -186,39 +187,46 @@ void PrintDocument::paragraph(const QString &text)
 {
     if (!m_open)
         return;
-    // At the left margin the left indent applies; a position the caller set
-    // (a centred heading, a second text on the same line) is kept.
-    const double startX = m_x <= m_marginLeft ? m_marginLeft + m_indentLeft : m_x;
     if (text.isEmpty()) {
         m_y += lineHeight();
     } else {
-        static const QRegularExpression lineBreaks(QStringLiteral("\r\n|\r|\n"));
-        const QStringList lines = text.split(lineBreaks);
-        double x = startX;
-        for (const QString &line : lines) {
-            writeWrapped(line, x);
+        double x = paragraphStart();
+        for (const QString &line : wrappedLines(text, x)) {
+            writeLine(line, x);
             x = m_marginLeft + m_indentLeft;
         }
     }
     m_x = m_marginLeft;
 }
 
-void PrintDocument::writeWrapped(const QString &text, double x)
+double PrintDocument::paragraphHeight(const QString &text) const
 {
+    return lineHeight() * (text.isEmpty() ? 1 : wrappedLines(text, paragraphStart()).size());
+}
+
+// At the left margin the left indent applies; a position the caller set (a
+// second text on the same line) is kept.
+double PrintDocument::paragraphStart() const
+{
+    return m_x <= m_marginLeft ? m_marginLeft + m_indentLeft : m_x;
+}
+
+// The printed lines of a paragraph: its own line breaks, then wrapping at the
+// right indent; only the first line starts at x, the others at the indent.
+QStringList PrintDocument::wrappedLines(const QString &text, double x) const
+{
+    static const QRegularExpression lineBreaks(QStringLiteral("\r\n|\r|\n"));
     const double right = pageWidth() - m_marginRight - m_indentRight;
-    QString rest = text;
-    while (true) {
-        const qsizetype cut = fittingPrefix(rest, right - x);
-        if (cut >= rest.size()) {
-            writeLine(rest, x);
-            return;
-        }
-        writeLine(rest.left(cut), x);
-        rest = rest.mid(cut).trimmed();
-        if (rest.isEmpty())
-            return;
-        x = m_marginLeft + m_indentLeft;
+    QStringList lines;
+    for (QString rest : text.split(lineBreaks)) {
+        do {
+            const qsizetype cut = fittingPrefix(rest, right - x);
+            lines.append(rest.left(cut));
+            rest = rest.mid(cut).trimmed();
+            x = m_marginLeft + m_indentLeft;
+        } while (!rest.isEmpty());
     }
+    return lines;
 }
 
 // The longest run of whole words that fits into room; the first word always
@@ -241,10 +249,31 @@ qsizetype PrintDocument::fittingPrefix(const QString &text, double room) const
 
 void PrintDocument::writeLine(const QString &text, double x)
 {
-    const double height = lineHeight();
     // A line that would run off the paper's bottom margin opens a new page.
-    if (m_y + height > pageHeight() - m_marginBottom && m_y > m_marginTop)
+    if (!linesFit() && m_y > m_marginTop)
         newPage();
+    appendText(text, x);
+    m_y += lineHeight();
+}
+
+void PrintDocument::centredLine(const QList<CentredText> &texts)
+{
+    if (!m_open)
+        return;
+    const double left = m_marginLeft;
+    const double right = pageWidth() - m_marginRight;
+    for (const CentredText &t : texts) {
+        if (t.text.isEmpty())
+            continue;
+        const double width = textWidth(t.text);
+        appendText(t.text, std::max(left, std::min(t.centre - width / 2, right - width)));
+    }
+    m_y += lineHeight();
+    m_x = m_marginLeft;
+}
+
+void PrintDocument::appendText(const QString &text, double x)
+{
     const Metrics &m = current();
     PrintItem item;
     item.kind = PrintItem::Kind::Text;
@@ -261,7 +290,6 @@ void PrintDocument::writeLine(const QString &text, double x)
     item.baseline = m_y + m.metrics.ascent();
     item.width = m.metrics.horizontalAdvance(text);
     m_pages.last().items.append(item);
-    m_y += height;
 }
 
 void PrintDocument::drawLine(double x1, double y1, double x2, double y2)

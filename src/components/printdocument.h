@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QPageLayout>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QImage;
@@ -45,6 +46,12 @@ struct PrintItem {
     double x2 = 0;
     double y2 = 0;
     double penWidth = 0;
+};
+
+// A text centred on a horizontal position in twips.
+struct CentredText {
+    QString text;
+    double centre = 0;
 };
 
 struct PrintPage {
@@ -125,6 +132,20 @@ public:
     // Writes the text at the current position, wrapping at the right indent,
     // then moves to the start of the next line. An empty text is a blank line.
     void paragraph(const QString &text);
+    // The height the paragraph would take at the current position, and
+    // whether it fits whole above the bottom margin.
+    double paragraphHeight(const QString &text) const;
+    bool paragraphFits(const QString &text) const
+    {
+        return m_y + paragraphHeight(text) <= pageHeight() - m_marginBottom;
+    }
+
+    // The texts side by side on the line at the current position, each centred
+    // on its point and kept on the paper; the line is a unit that no wrap or
+    // page break splits. The next line starts below it.
+    void centredLine(const QList<CentredText> &texts);
+    // Whether that many more lines in the current font fit above the bottom margin.
+    bool linesFit(int lines = 1) const { return m_y + lines * lineHeight() <= pageHeight() - m_marginBottom; }
 
     double lineWidth() const { return m_penWidth; }
     void setLineWidth(double twips) { m_penWidth = twips; }
@@ -149,7 +170,9 @@ Q_SIGNALS:
 
 private:
     void writeLine(const QString &text, double x);
-    void writeWrapped(const QString &text, double x);
+    void appendText(const QString &text, double x);
+    double paragraphStart() const;
+    QStringList wrappedLines(const QString &text, double x) const;
     qsizetype fittingPrefix(const QString &text, double room) const;
     struct Metrics {
         QFont font;

@@ -1,7 +1,8 @@
 #include "components/prompter.h"
 
+#include "components/fontdialog.h"
+
 #include <QColorDialog>
-#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -71,24 +72,11 @@ std::optional<QColor> DialogPrompter::colour(QWidget *parent, const QColor &init
 
 std::optional<FontChoice> DialogPrompter::font(QWidget *parent, const FontChoice &initial)
 {
-    QFont f(initial.family);
-    f.setPointSizeF(initial.pointSize);
-    f.setBold(initial.bold);
-    f.setItalic(initial.italic);
-    f.setUnderline(initial.underline);
-    f.setStrikeOut(initial.strikeOut);
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, f, parent, QString());
-    if (!ok)
+    // Qt's own font dialog has no text colour; ours does, and asks for it through this prompter.
+    FontDialog dialog(*this, initial, parent);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    FontChoice c = initial;
-    c.family = chosen.family();
-    c.pointSize = qBound(4.0, chosen.pointSizeF(), 72.0);
-    c.bold = chosen.bold();
-    c.italic = chosen.italic();
-    c.underline = chosen.underline();
-    c.strikeOut = chosen.strikeOut();
-    return c;
+    return dialog.choice();
 }
 
 bool DialogPrompter::pageSetup(QWidget *parent, QPrinter &printer)

@@ -4,6 +4,7 @@
 #include "components/colours.h"
 #include "components/eventyield.h"
 #include "components/fittext.h"
+#include "components/fontdialog.h"
 #include "components/pageview.h"
 #include "components/printdocument.h"
 #include "components/program.h"
@@ -240,13 +241,7 @@ void ReportPreview::Impl::showFontValues()
     const FontChoice &f = program.state.printFont;
     fontPanel->setText(QLatin1Char(' ') + f.family);
     sizePanel->setText(QLatin1Char(' ') + QString::number(f.pointSize));
-    QFont font(PrintDocument::resolvedFamily(f.family));
-    font.setPointSizeF(f.pointSize);
-    font.setBold(f.bold);
-    font.setItalic(f.italic);
-    font.setUnderline(f.underline);
-    font.setStrikeOut(f.strikeOut);
-    sample->setFont(font);
+    sample->setFont(sampleFont(f));
     QPalette palette = sample->palette();
     palette.setColor(QPalette::WindowText, f.colour);
     palette.setColor(QPalette::Window, systemDefaultColor());

@@ -2,6 +2,7 @@
 
 #include "common/twips.h"
 #include "components/colours.h"
+#include "components/grid.h"
 #include "components/program.h"
 #include "frame/activitytoolbar.h"
 #include "frame/framemenus.h"
@@ -13,6 +14,7 @@
 #include "frame/rightclickpopup.h"
 
 #include <QCloseEvent>
+#include <QCursor>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -125,20 +127,45 @@ void ToolWindow::buildShortcuts()
     connect(help, &QShortcut::activated, this, &ToolWindow::showHelp);
 }
 
+QRect ToolWindow::launcherOuterRect() const
+{
+    const QRect g = m_program.state.launcherGeometry;
+    if (g.isValid())
+        return g;
+    return QRect(QPoint(0, 0),
+                 QSize(twipsToPx(designWindowTwips.width()), twipsToPx(designWindowTwips.height())));
+}
+
+// The launcher's outer rectangle, frame included, so the window covers the
+// launcher exactly and never runs past the screen in full screen display.
+// Until the window manager has framed this window the launcher's own frame
+// stands in for it; fitToLauncher() corrects that once the real one is known.
 void ToolWindow::takeLauncherGeometry()
 {
-    QRect g = m_program.state.launcherGeometry;
-    if (!g.isValid())
-        g = QRect(QPoint(0, 0), QSize(twipsToPx(designWindowTwips.width()), twipsToPx(designWindowTwips.height())));
-    move(g.topLeft());
-    resize(g.size());
+    const QRect outer = launcherOuterRect();
+    QSize frame = frameGeometry().size() - size();
+    if (frame.isEmpty() && m_launcher)
+        frame = m_launcher->frameGeometry().size() - m_launcher->size();
+    move(outer.topLeft());
+    resize(outer.size() - frame.expandedTo(QSize(0, 0)));
+}
+
+void ToolWindow::fitToLauncher()
+{
+    const QRect outer = launcherOuterRect();
+    if (frameGeometry() == outer)
+        return;
+    move(outer.topLeft());
+    resize(outer.size() - (frameGeometry().size() - size()));
 }
 
 void ToolWindow::updateScale()
 {
     if (isFullScreenDisplay()) {
-        m_layout->setScale(double(width()) / twipsToPx(designWindowTwips.width()),
-                           double(height()) / twipsToPx(designWindowTwips.height()));
+        // The design size is the outer size, as the launcher's is.
+        const QSize outer = frameGeometry().size();
+        m_layout->setScale(double(outer.width()) / twipsToPx(designWindowTwips.width()),
+                           double(outer.height()) / twipsToPx(designWindowTwips.height()));
     } else {
         m_layout->setScale(1.0, 1.0);
     }
@@ -292,6 +319,10 @@ void ToolWindow::changeEvent(QEvent *event)
 
 void ToolWindow::activate()
 {
+    if (!m_fitted) {
+        m_fitted = true;
+        fitToLauncher(); // the window manager has framed the window by now
+    }
     if (m_launcher && m_launcher->isVisible())
         m_launcher->hide();
     placePanelOnActivation();
@@ -523,6 +554,14 @@ QAction *ToolWindow::sideButton(int number) const
 {
     const QList<QAction *> actions = m_side->actions();
     return number >= 1 && number <= actions.size() ? actions[number - 1] : nullptr;
+}
+
+void ToolWindow::installGridPopup(Grid *grid)
+{
+    connect(grid, &Grid::mouseReleased, this, [this](Qt::MouseButton button) {
+        if (button == Qt::RightButton)
+            popupMenu()->popup(QCursor::pos());
+    });
 }
 
 QMenu *ToolWindow::optionsMenu() const { return m_menus->options; }

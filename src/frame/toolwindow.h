@@ -62,6 +62,7 @@ struct Program;
 class ActivityToolbar;
 class FrameMenus;
 class FrameStatusBar;
+class Grid;
 class MainPanel;
 class ProportionalLayout;
 class ReportPreview;
@@ -121,6 +122,9 @@ protected:
     // then never presses, types or opens the widget's own menu. Children that
     // ignore mouse events (labels, buttons) are covered by their parent's filter.
     void installContextPopup(QWidget *widget);
+    // Right-button releases anywhere in a grid, its heading row, heading
+    // column and corner included, pop the menu up as over the rest of the window.
+    void installGridPopup(Grid *grid);
     // Places the preview over the main panel, follows its status text and
     // adds it as an overlay (help id config.previewHelpId, side buttons beep).
     // A tool whose own panels come before the preview in the Esc order adds
@@ -156,7 +160,9 @@ private:
     void applyToolbarFlags();
     void loadPanelColour();
     void applyPanelColour(const QColor &colour);
+    QRect launcherOuterRect() const;
     void takeLauncherGeometry();
+    void fitToLauncher();
     void updateScale();
     void placePanelOnLoad();
     void placePanelOnActivation();
@@ -192,6 +198,7 @@ private:
     bool m_copyAvailable = false;
     bool m_printAvailable = false;
     bool m_busyEnded = false;
+    bool m_fitted = false;
 };
 
 } // namespace tq

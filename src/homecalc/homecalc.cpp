@@ -3,6 +3,7 @@
 #include "common/numberformat.h"
 #include "common/twips.h"
 #include "common/typedfilter.h"
+#include "components/boxwidth.h"
 #include "components/colours.h"
 #include "components/fittext.h"
 #include "components/program.h"
@@ -23,6 +24,12 @@ namespace {
 constexpr int designRate = 7; // a stored 7 is the design value and is not restored
 constexpr int boxLength = 10;
 constexpr int rateLength = 5;
+
+// A box's design width, or more when as many digits as it takes need it.
+int fittedWidth(const QLineEdit *box, int designTwips)
+{
+    return boxDesignWidth(box, QString(box->maxLength(), u'8'), designTwips);
+}
 
 // Money boxes take digits; the rate box also "." and "/" (codes 46 to 57).
 bool allowedInRateBox(QChar c)
@@ -132,7 +139,7 @@ QLineEdit *HomeCalc::entryBox(QWidget *panel, const QString &name, const QRect &
     box->setObjectName(name);
     box->setMaxLength(rateBox ? rateLength : boxLength);
     fillWith(box, QPalette::Base, palette().color(QPalette::Base));
-    placeScaled(box, twips);
+    placeScaled(box, {twips.x(), twips.y(), fittedWidth(box, twips.width()), twips.height()});
     return box;
 }
 
@@ -168,13 +175,15 @@ void HomeCalc::buildInputPanel()
     m_length->setInsertPolicy(QComboBox::NoInsert);
     m_length->addItems({QStringLiteral("30"), QStringLiteral("15")});
     fillWith(m_length, QPalette::Base, palette().color(QPalette::Base));
-    placeScaled(m_length, {2085, 1788, 675, 315});
+    placeScaled(m_length, {2085, 1788, listDesignWidth(m_length, 675), 315}); // wide enough for "30"
     caption(p, QStringLiteral("Label11"), C::loanLength, {60, 1788, 1965, 315}, right)->setBuddy(m_length);
 
     m_rate = entryBox(p, QStringLiteral("Text4"), {2085, 2226, 600, 313}, true);
     m_rate->setText(QString::number(designRate));
     caption(p, QStringLiteral("Label12"), C::rate, {60, 2226, 1965, 313}, right)->setBuddy(m_rate);
-    caption(p, QStringLiteral("Label13"), QStringLiteral("%"), {2730, 2226, 200, 313});
+    // The "%" follows the rate box, however wide its five characters made it.
+    caption(p, QStringLiteral("Label13"), QStringLiteral("%"),
+            {2085 + fittedWidth(m_rate, 600) + 45, 2226, 200, 313});
 
     m_limit = entryBox(p, QStringLiteral("Text5"), {5415, 2166, 1320, 346});
     caption(p, QStringLiteral("Label14"), C::limit, {2980, 1760, 2370, 800}, right)->setBuddy(m_limit);

@@ -1,10 +1,10 @@
 #include "homecalc/homecalcreport.h"
 
+#include "common/dateformat.h"
 #include "common/numberformat.h"
 #include "components/printdocument.h"
 #include "homecalc/homecalcsheet.h"
 
-#include <QLocale>
 #include <algorithm>
 
 namespace tq {
@@ -58,7 +58,7 @@ void buildHomeCalcReport(PrintDocument &doc, const HomeCalcSheet &s, const QDate
     doc.setFontSize(footerSize);
     doc.paragraph({});
     doc.paragraph(QStringLiteral("Tallyquill 2007"));
-    doc.paragraph(QStringLiteral("Printed on ") + QLocale().toString(today, QLocale::ShortFormat));
+    doc.paragraph(QStringLiteral("Printed on ") + formatShortDate(today));
 }
 
 } // namespace tq

@@ -2,6 +2,7 @@
 
 #include "common/numberformat.h"
 #include "common/twips.h"
+#include "components/boxwidth.h"
 #include "components/colours.h"
 #include "components/fittext.h"
 #include "components/grid.h"
@@ -63,11 +64,16 @@ void captionRow(const LoanForm::Placer &place, QWidget *panel, QLabel *caption, 
 {
     caption->setParent(panel);
     box->setParent(panel);
+    // A list grows to the left until its longest rate shows whole.
+    const auto *list = qobject_cast<QComboBox *>(box);
+    const int width = list ? listDesignWidth(list, boxWidth) : boxWidth;
+    const int left = boxLeft + boxWidth - width;
+    const int roomForCaption = captionWidth - (width - boxWidth);
     // Fitted before placing: the font set now is the design font that scales.
-    caption->resize(twipsToPixels(captionWidth, caption->logicalDpiX()), caption->height());
+    caption->resize(twipsToPixels(roomForCaption, caption->logicalDpiX()), caption->height());
     fitLabelToWidth(caption, caption->width());
-    place(caption, {captionLeft, top, captionWidth, rowHeight});
-    place(box, {boxLeft, top, boxWidth, rowHeight});
+    place(caption, {captionLeft, top, roomForCaption, rowHeight});
+    place(box, {left, top, width, rowHeight});
     caption->setBuddy(box);
     box->setAccessibleName(caption->text().remove(u'&'));
 }

@@ -18,21 +18,13 @@ constexpr double tableSizeStep = 2; // tables print two points below the summary
 
 const QString amountPattern = QStringLiteral("$###,###,###.00");
 
-// Each text centred on its own position, all on the line at the current
-// vertical position; the next line starts below the tallest of them.
+// Each text centred on its own position, all on one line.
 void writeCentredLine(PrintDocument &doc, const QStringList &texts, const QList<double> &centres)
 {
-    const double y = doc.currentY();
-    double next = y + doc.lineHeight();
-    for (qsizetype i = 0; i < texts.size() && i < centres.size(); ++i) {
-        if (texts[i].isEmpty())
-            continue;
-        doc.setCurrentY(y);
-        doc.setCurrentX(std::max(0.0, centres[i] - doc.textWidth(texts[i]) / 2));
-        doc.paragraph(texts[i]);
-        next = std::max(next, doc.currentY());
-    }
-    doc.setCurrentY(next);
+    QList<CentredText> line;
+    for (qsizetype i = 0; i < texts.size() && i < centres.size(); ++i)
+        line.append({texts[i], centres[i]});
+    doc.centredLine(line);
 }
 
 QList<double> fractionsOf(double width, std::initializer_list<double> divisors)
@@ -136,12 +128,17 @@ void writeAmortizationReport(PrintDocument &doc, const AmortizationReportSource 
         }
         doc.paragraph(QString());
         doc.setFontSize(tableSize);
+        if (doc.page() == 1 && !doc.linesFit(2)) { // a large summary leaves no room for the table
+            doc.newPage();
+            continue;
+        }
         writeCentredLine(doc, amortizationHeadings(), centres);
         bool pageFull = false;
         while (next < rows.size() && !pageFull) {
             writeCentredLine(doc, scheduleRowTexts(rows[next]), centres);
             ++next;
-            pageFull = doc.currentY() > doc.pageHeight() - fullPageMargin;
+            // A large font fills the page before the fixed mark is passed.
+            pageFull = doc.currentY() > doc.pageHeight() - fullPageMargin || !doc.linesFit();
         }
         if (next >= rows.size())
             break;
@@ -161,26 +158,37 @@ void writePaymentsReport(PrintDocument &doc, const PaymentsReportSource &s)
     doc.setFontSize(reportSize - tableSizeStep);
 
     const PaymentsLayout layout = paymentsLayout(doc, s);
-    writeCentredLine(doc, layout.headings, layout.centres);
+    const auto nextPage = [&] {
+        doc.newPage();
+        doc.paragraph(QString());
+        doc.paragraph(QStringLiteral("Page Number ") + QString::number(doc.page()));
+        doc.paragraph(QString());
+        writeCentredLine(doc, layout.headings, layout.centres);
+    };
+    if (doc.linesFit(2))
+        writeCentredLine(doc, layout.headings, layout.centres);
+    else
+        nextPage();         // a large summary leaves no room for the table
+    bool freshPage = false; // a page that holds only its headings takes the row whatever its size
     for (qsizetype r = 0; r < s.block.rates.size(); ++r) {
+        // A large font fills the page before the fixed mark is passed.
+        if (!freshPage && !doc.linesFit())
+            nextPage();
         writeCentredLine(doc, paymentRowTexts(s, r), layout.centres);
-        if (doc.currentY() > doc.pageHeight() - fullPageMargin) {
-            doc.newPage();
-            doc.paragraph(QString());
-            doc.paragraph(QStringLiteral("Page Number ") + QString::number(doc.page()));
-            doc.paragraph(QString());
-            writeCentredLine(doc, layout.headings, layout.centres);
-        }
+        freshPage = doc.currentY() > doc.pageHeight() - fullPageMargin;
+        if (freshPage)
+            nextPage();
     }
     if (doc.currentY() < doc.pageHeight() - noteRoom) {
         doc.paragraph(QString());
-        if (!s.yearsNote.isEmpty()) {
-            doc.setIndentLeft(noteIndent);
-            doc.setIndentRight(noteIndent);
+        doc.setIndentLeft(noteIndent);
+        doc.setIndentRight(noteIndent);
+        // Only whole, on the last page: a note split by a page break would
+        // open a page without its headings.
+        if (!s.yearsNote.isEmpty() && doc.paragraphFits(s.yearsNote))
             doc.paragraph(s.yearsNote);
-            doc.setIndentLeft(0);
-            doc.setIndentRight(0);
-        }
+        doc.setIndentLeft(0);
+        doc.setIndentRight(0);
     }
     doc.setFontSize(reportSize);
 }

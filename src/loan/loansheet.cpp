@@ -74,6 +74,7 @@ LoanSheet::LoanSheet(Program &program, QWidget *launcher)
     connectControls();
     for (QWidget *area : m_form.popupAreas())
         installContextPopup(area);
+    installGridPopup(m_form.grid);
 
     m_view.showPayments(PaymentTable()); // the empty table with the calculator in the corner
     applyStoredGridColours(*m_form.grid, program);

@@ -30,6 +30,22 @@ QString numberRowCaption(int digit, Qt::KeyboardModifiers modifiers)
     return digit == 8 && hasModifier(modifiers) ? kMultiply : digitCaption(digit);
 }
 
+// "-", "/" and "." act with or without a modifier; Shift makes "_", "?" and
+// ">" of them on the keyboards the calculator was made for.
+QString shiftedOperator(int key)
+{
+    switch (key) {
+    case Qt::Key_Underscore:
+        return QStringLiteral("-");
+    case Qt::Key_Question:
+        return QStringLiteral("/");
+    case Qt::Key_Greater:
+        return QStringLiteral(".");
+    default:
+        return {};
+    }
+}
+
 } // namespace
 
 int numberRowDigit(quint32 physicalKey)
@@ -74,6 +90,8 @@ QString calculatorKeyFor(const KeyStroke &stroke)
     }
     if (keypad)
         return {};
+    if (const QString op = shiftedOperator(stroke.key); !op.isEmpty() && hasModifier(stroke.modifiers))
+        return op;
     const int digit = stroke.physicalKey != 0 ? rowDigit : usShiftedDigit(stroke.key);
     return digit < 0 ? QString() : numberRowCaption(digit, stroke.modifiers);
 }

@@ -3,7 +3,8 @@
 //
 // Keys are read by what they type first: a digit, "+", "-", "*" or X, "/",
 // "." and "=" (Shift, Ctrl or Alt with "=" is "+", with the main-row 8 it is
-// "x"). A key whose character means nothing to the calculator but that sits on
+// "x"; Shift with "-", "/" and "." is that key, though it types "_", "?" or
+// ">"). A key whose character means nothing to the calculator but that sits on
 // the main number row still types its digit, so Shift+5 ("%") types 5 as the
 // plain 5 would. The row is recognised by the physical key where the platform
 // reports it (X11 and Wayland keycodes); elsewhere the US layout's shifted

@@ -1,5 +1,8 @@
+#include "accessibility.h"
 #include "actuarial/actua1.h"
+#include "boxwidths.h"
 #include "common/numberformat.h"
+#include "components/fontdialog.h"
 #include "components/grid.h"
 #include "components/pageview.h"
 #include "components/printdocument.h"
@@ -115,8 +118,16 @@ private Q_SLOTS:
         QCOMPARE(find<QComboBox>(QStringLiteral("Combo1"))->count(), 51);
         QCOMPARE(find<QComboBox>(QStringLiteral("Combo1"))->currentText(), QStringLiteral("0.0"));
         QCOMPARE(find<QComboBox>(QStringLiteral("Combo2"))->itemText(50), QStringLiteral("25.0"));
-        QCOMPARE(find<QLabel>(QStringLiteral("Text1Caption"))->buddy(),
-                 find<QLineEdit>(QStringLiteral("Text1")));
+        verifyInputsAnnounceCaptions(w);
+    }
+
+    void boxesShowTheirLongestValues_data() { addDisplaySizeRows(); }
+    void boxesShowTheirLongestValues()
+    {
+        useDisplaySizeOfRow(t->program);
+        std::unique_ptr<Actua1> window(new Actua1(t->program, launcher.get()));
+        QVERIFY(showActive(window.get()));
+        verifyBoxesShowLongestValues(window.get());
     }
 
     void tablesShowTheirFigures_data()
@@ -478,13 +489,43 @@ private Q_SLOTS:
         QVERIFY(texts.contains(QStringLiteral("Present Value of an Amount:")));
     }
 
+    void printRestrictionFromEightColumns_data()
+    {
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<bool>("restricted");
+        QTest::newRow("seven columns") << 7 << false;
+        QTest::newRow("eight columns") << 8 << true;
+    }
+    void printRestrictionFromEightColumns()
+    {
+        QFETCH(int, columns);
+        QFETCH(bool, restricted);
+        table(QStringLiteral("Command1"), QStringLiteral("1000"), QStringLiteral("12"), QStringLiteral("5.0"),
+              QStringLiteral("0.0"), QStringLiteral("9"), QStringLiteral("1"));
+        selectBlock(1, 1, 1, columns);
+        action(QStringLiteral("mVP"))->trigger();
+        QCOMPARE(t->prompter.texts().contains(
+                     QStringLiteral("Due to program restraints only 7 columns of data can be printed!")),
+                 restricted);
+        const QStringList texts = pageTexts(document(), 1);
+        QVERIFY(texts.contains(QStringLiteral(" 7 Years")));
+        QVERIFY(!texts.contains(QStringLiteral(" 8 Years")));
+    }
+
+    void tallReportRepeatsHeadingsOnEachPage_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::newRow("22 points") << 22;
+        QTest::newRow("largest size") << FontDialog::maximumPointSize;
+    }
     void tallReportRepeatsHeadingsOnEachPage()
     {
+        QFETCH(int, size);
         table(QStringLiteral("Command3"), QStringLiteral("1000"), QStringLiteral("12"),
               QStringLiteral("25.0"), QStringLiteral("0.5"), QStringLiteral("3"), QStringLiteral("1"));
         selectBlock(1, 1, 50, 3);
         action(QStringLiteral("mOPrint"))->trigger();
-        t->prompter.answerFont(FontChoice{QStringLiteral("Times New Roman"), 22});
+        t->prompter.answerFont(FontChoice{QStringLiteral("Times New Roman"), double(size)});
         click(QStringLiteral("SSCommand80(0)"));
 
         const PrintDocument &doc = document();
@@ -500,6 +541,25 @@ private Q_SLOTS:
         QCOMPARE(pageTexts(doc, 1).mid(firstHeading, 4), headings);
         for (const PrintItem &item : doc.pages().first().items)
             QVERIFY(item.y <= doc.pageHeight() - 400); // rows stop where the page breaks
+
+        // Every later page starts with its number and the headings; every rate
+        // row is printed whole, on the paper.
+        int rows = 0;
+        for (int n = 1; n <= doc.pageCount(); ++n) {
+            const PrintPage &page = doc.pages()[n - 1];
+            QVERIFY(textsOnPaper(page));
+            const QList<QStringList> lines = printedLines(page);
+            if (n > 1)
+                QCOMPARE(lines.mid(0, 2),
+                         (QList<QStringList>{{QStringLiteral("Page Number %1").arg(n)}, headings}));
+            for (const QStringList &line : lines) {
+                if (!line.first().endsWith(u'%'))
+                    continue;
+                ++rows;
+                QCOMPARE(line.size(), 4);
+            }
+        }
+        QCOMPARE(rows, 50);
     }
 
     void helpFollowsThePreview()

@@ -1,3 +1,4 @@
+#include "common/dateformat.h"
 #include "common/numberformat.h"
 #include "common/wholenumber.h"
 #include "enginetest.h"
@@ -183,6 +184,28 @@ private Q_SLOTS:
         QFETCH(double, value);
         QFETCH(QString, text);
         QCOMPARE(formatGeneral(value), text);
+    }
+
+    void shortDateHasFourDigitYear_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("United States") << "en_US"
+                                       << "3/14/2007";
+        QTest::newRow("Germany") << "de_DE"
+                                 << "14.03.2007";
+        QTest::newRow("already four digits") << "en_GB"
+                                             << "14/03/2007";
+    }
+    void shortDateHasFourDigitYear()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        const QString printed = formatShortDate(QDate(2007, 3, 14));
+        QLocale::setDefault(before);
+        QCOMPARE(printed, text);
     }
 };
 

@@ -8,6 +8,9 @@
 #include "homecalc/homecalc.h"
 #include "windowdriver.h"
 
+#include "accessibility.h"
+#include "boxwidths.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
@@ -95,10 +98,18 @@ private Q_SLOTS:
         QVERIFY(!font.underline && !font.strikeOut);
         QCOMPARE(font.colour, box(w, QStringLiteral("Text1"))->palette().color(QPalette::Text));
 
-        // A screen reader names each box by its caption.
-        QAccessibleInterface *rate = QAccessible::queryAccessibleInterface(box(w, QStringLiteral("Text4")));
-        QVERIFY(rate);
-        QCOMPARE(rate->text(QAccessible::Name), QStringLiteral("Fixed Interest Rate:"));
+        // A screen reader names each box and list by its caption.
+        verifyInputsAnnounceCaptions(w);
+        QAccessibleInterface *length = QAccessible::queryAccessibleInterface(child<QComboBox>(w, "Combo1"));
+        QCOMPARE(length->text(QAccessible::Name), QStringLiteral("Loan Length in Years:"));
+        QCOMPARE(length->text(QAccessible::Value), QStringLiteral("30"));
+    }
+
+    void boxesShowTheirLongestValues_data() { addDisplaySizeRows(); }
+    void boxesShowTheirLongestValues()
+    {
+        useDisplaySizeOfRow(t->program);
+        verifyBoxesShowLongestValues(open());
     }
 
     // clang-format off
@@ -116,6 +127,8 @@ private Q_SLOTS:
         QTest::newRow("rate with a slash") << "Text4" << "6/5" << "6/5";
         QTest::newRow("rate refuses a letter") << "Text4" << "6x" << "6";
         QTest::newRow("rate refuses a comma") << "Text4" << "6,5" << "65";
+        QTest::newRow("rate refuses a minus") << "Text4" << "6-5" << "65";
+        QTest::newRow("minus into an empty rate box") << "Text4" << "-" << "";
         QTest::newRow("rate five characters at most") << "Text4" << "12.3456" << "12.34";
     }
     // clang-format on
@@ -388,7 +401,7 @@ private Q_SLOTS:
                              "Down Payment Percent (%):  9.01%",
                              "Limiting Factor:  Cash Available for Down Payment",
                              "Tallyquill 2007",
-                             "Printed on 3/14/07"};
+                             "Printed on 3/14/2007"};
         if (!limitLine.isEmpty())
             expected.insert(expected.indexOf(QStringLiteral("Calculation Results")), limitLine);
         QStringList texts;

@@ -1,11 +1,14 @@
 #include "loanfixture.h"
 
 #include "common/numberformat.h"
+#include "components/fontdialog.h"
 #include "components/printdocument.h"
 #include "frame/reportpreview.h"
 #include "frame/selectionlimits.h"
 #include "loan/loanreport.h"
 #include "pagetext.h"
+
+#include <QRegularExpression>
 
 using namespace tq;
 using tq::test::LoanFixture;
@@ -30,6 +33,10 @@ private Q_SLOTS:
     void columnRestriction_data();
     void columnRestriction();
     void singularYearHeading();
+    void downPaymentLine_data();
+    void downPaymentLine();
+    void largestFontKeepsRowsWhole_data();
+    void largestFontKeepsRowsWhole();
     void scheduleSpansPages();
     void amountsBelowOneDollar();
     void closingNote_data();
@@ -43,6 +50,7 @@ void TestLoanReport::columnRestriction_data()
     QTest::addColumn<int>("printed");
     QTest::addColumn<bool>("message");
     QTest::newRow("ten columns") << 10 << 7 << true;
+    QTest::newRow("eight columns") << 8 << 7 << true;
     QTest::newRow("seven columns") << 7 << 7 << false;
     QTest::newRow("two columns") << 2 << 2 << false;
 }
@@ -90,6 +98,102 @@ void TestLoanReport::singularYearHeading()
     QVERIFY(findText(page, " Purchase Amount = $100,000.00"));
     QVERIFY(findText(page, " Percent Down:   0.00%"));
     QVERIFY(findText(page, " Loan Amount = $100,000.00"));
+}
+
+void TestLoanReport::downPaymentLine_data()
+{
+    QTest::addColumn<QString>("mode"); // the menu item picked first, if any
+    QTest::addColumn<QString>("down");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("loan");
+    QTest::newRow("caption as loaded") << ""
+                                       << "20"
+                                       << " Percent Down:   20.00%"
+                                       << "$80,000.00";
+    QTest::newRow("percent picked") << "mnuOptDwn(0)"
+                                    << "12"
+                                    << " Percent Down   12.00%"
+                                    << "$88,000.00";
+    QTest::newRow("amount picked") << "mnuOptDwn(1)"
+                                   << "15000"
+                                   << "   Amount Down $15,000.00"
+                                   << "$85,000.00";
+}
+
+void TestLoanReport::downPaymentLine()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, down);
+    QFETCH(QString, line);
+    QFETCH(QString, loan);
+    LoanFixture f;
+    if (!mode.isEmpty())
+        f.trigger(mode);
+    f.type("txtPurchTotl", "100000");
+    f.type("txtDwnPay", down);
+    f.showTable("", "30", "", "6.0", "6.0");
+    f.clickCell(1, 1);
+    f.trigger("mnuPrint");
+    const PrintPage &page = f.window->reportPreview()->document().pages().first();
+    QCOMPARE(textsOf(page).mid(0, 3),
+             (QStringList{" Purchase Amount = $100,000.00", line, " Loan Amount = " + loan}));
+}
+
+void TestLoanReport::largestFontKeepsRowsWhole_data()
+{
+    QTest::addColumn<bool>("schedule");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QStringList>("headings");
+    QTest::newRow("payments") << false << 23
+                              << QStringList{"Interest", " 10 Years", " 11 Years", " 12 Years"};
+    QTest::newRow("amortization") << true << 120
+                                  << QStringList{"Payment No.", "Amount towards Principal",
+                                                 "Amount of Interest", "Principal Remaining",
+                                                 "Interest Paid"};
+}
+
+// At the largest size the font dialog offers, every row is printed whole on
+// one page, and every later page starts with its number and the headings.
+void TestLoanReport::largestFontKeepsRowsWhole()
+{
+    QFETCH(bool, schedule);
+    QFETCH(int, rows);
+    QFETCH(QStringList, headings);
+    LoanFixture f;
+    f.showTable("100000", "12", "10", "12.0", "1.0");
+    if (schedule)
+        f.doubleClickCell(1, 1); // 10 years at 1.0%
+    else
+        f.highlightColumns(1, 3);
+    f.trigger("mnuPrint");
+    f.tp.prompter.answerFont(FontChoice{"Times New Roman", double(FontDialog::maximumPointSize)});
+    f.click("SSCommand80(0)");
+    const PrintDocument &doc = f.window->reportPreview()->document();
+    QVERIFY(doc.pageCount() > 2);
+    int printedRows = 0;
+    for (int n = 1; n <= doc.pageCount(); ++n) {
+        const PrintPage &page = doc.pages()[n - 1];
+        QVERIFY2(tq::test::textsOnPaper(page), qPrintable(QString::number(n)));
+        const QList<QStringList> lines = printedLines(page);
+        if (n > 1) {
+            QCOMPARE(lines.value(0), QStringList{QStringLiteral("Page Number %1").arg(n)});
+            // Wide headings kept on the paper may overlap, so their order is not compared.
+            QStringList written = lines.value(1), expected = headings;
+            written.sort();
+            expected.sort();
+            QCOMPARE(written, expected);
+        }
+        for (const QStringList &line : lines) {
+            static const QRegularExpression rate(QStringLiteral("^\\d+\\.\\d%$"));
+            const bool row =
+                schedule ? strictNumber(line.first()).has_value() : rate.match(line.first()).hasMatch();
+            if (!row)
+                continue;
+            ++printedRows;
+            QCOMPARE(line.size(), headings.size());
+        }
+    }
+    QCOMPARE(printedRows, rows);
 }
 
 void TestLoanReport::scheduleSpansPages()

@@ -1,3 +1,5 @@
+#include "accessibility.h"
+#include "boxwidths.h"
 #include "loanfixture.h"
 
 #include "common/numberformat.h"
@@ -41,7 +43,12 @@ private Q_SLOTS:
     void copyWithoutLoanAmountReportsNoSuccess();
     void lengthUnitEmptiesTheInputs();
     void popupShowsCopyOnlyWithResults();
+    void rightClickOnGridHeadingsOpensOptions_data();
+    void rightClickOnGridHeadingsOpensOptions();
     void scrollTipNamesTheRate();
+    void inputsAnnounceTheirCaptions();
+    void boxesShowTheirLongestValues_data();
+    void boxesShowTheirLongestValues();
     void helpTopicFollowsThePreview();
 };
 
@@ -509,12 +516,56 @@ void TestLoanSheet::popupShowsCopyOnlyWithResults()
     QCOMPARE(f.tp.prompter.last().title, QStringLiteral("Copy Option"));
 }
 
+void TestLoanSheet::rightClickOnGridHeadingsOpensOptions_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("col");
+    QTest::newRow("heading row") << 0 << 1;
+    QTest::newRow("rate column") << 1 << 0;
+    QTest::newRow("corner picture") << 0 << 0;
+}
+
+void TestLoanSheet::rightClickOnGridHeadingsOpensOptions()
+{
+    QFETCH(int, row);
+    QFETCH(int, col);
+    LoanFixture f;
+    f.showTable("100000", "30", "", "6.0", "6.0");
+    QMenu *options = f.find<QMenu>("mnuOptions");
+    const GridSpot spot = f.grid()->cellSpot(row, col);
+    QTest::mouseRelease(spot.widget, Qt::RightButton, {}, spot.rect.center());
+    QVERIFY(QTest::qWaitFor([&] { return options->isVisible(); }));
+    options->hide();
+}
+
 void TestLoanSheet::scrollTipNamesTheRate()
 {
     LoanFixture f;
     f.showTable("100000", "30", "", "12.0", "1.0");
     LoanGridView view(*f.grid());
     QCOMPARE(view.scrollTip(12), QStringLiteral(" Row 12: 6.5% "));
+}
+
+void TestLoanSheet::inputsAnnounceTheirCaptions()
+{
+    LoanFixture f;
+    tq::test::verifyInputsAnnounceCaptions(f.window);
+    f.trigger("mnuOptDwn(1)"); // the down payment's caption changes with the mode
+    tq::test::verifyInputsAnnounceCaptions(f.window);
+}
+
+void TestLoanSheet::boxesShowTheirLongestValues_data()
+{
+    tq::test::addDisplaySizeRows();
+}
+
+void TestLoanSheet::boxesShowTheirLongestValues()
+{
+    tq::test::TestProgram tp;
+    tq::test::useDisplaySizeOfRow(tp.program);
+    QWidget launcher;
+    std::unique_ptr<LoanSheet> window(tq::test::openToolWindow<LoanSheet>(tp.program, &launcher));
+    tq::test::verifyBoxesShowLongestValues(window.get());
 }
 
 void TestLoanSheet::helpTopicFollowsThePreview()

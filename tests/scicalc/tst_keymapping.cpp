@@ -59,6 +59,17 @@ private Q_SLOTS:
         QTest::newRow(".") << int(Qt::Key_Period) << none << 60u << ".";
         QTest::newRow("keypad .") << int(Qt::Key_Period) << keypad << 91u << ".";
         QTest::newRow("keypad ,") << int(Qt::Key_Comma) << keypad << 91u << ".";
+        // "-", "/" and "." with a modifier, whatever character Shift makes of them.
+        QTest::newRow("Shift+-") << int(Qt::Key_Underscore) << shift << 20u << "-";
+        QTest::newRow("Shift+/") << int(Qt::Key_Question) << shift << 61u << "/";
+        QTest::newRow("Shift+.") << int(Qt::Key_Greater) << shift << 60u << ".";
+        QTest::newRow("Shift+- without place") << int(Qt::Key_Underscore) << shift << 0u << "-";
+        QTest::newRow("Shift+/ without place") << int(Qt::Key_Question) << shift << 0u << "/";
+        QTest::newRow("Shift+. without place") << int(Qt::Key_Greater) << shift << 0u << ".";
+        QTest::newRow("Ctrl+-") << int(Qt::Key_Minus) << ctrl << 20u << "-";
+        QTest::newRow("Alt+/") << int(Qt::Key_Slash) << alt << 61u << "/";
+        QTest::newRow("Ctrl+.") << int(Qt::Key_Period) << ctrl << 60u << ".";
+        QTest::newRow("_ without a modifier") << int(Qt::Key_Underscore) << none << 0u << "";
 
         QTest::newRow("main ,") << int(Qt::Key_Comma) << none << 59u << "";
         QTest::newRow("Return") << int(Qt::Key_Return) << none << 36u << "";

@@ -1,3 +1,4 @@
+#include "accessibility.h"
 #include "components/colours.h"
 #include "fakes.h"
 #include "scicalc/keypaddesign.h"
@@ -108,6 +109,7 @@ private Q_SLOTS:
             QVERIFY2(box->rect().contains(button->geometry()), qPrintable(design.objectName));
         }
         QCOMPARE(w->findChild<QPushButton *>(QStringLiteral("DigitBtn(7)"))->text(), QStringLiteral("7"));
+        verifyInputsAnnounceCaptions(w); // the display announces "Input"
         QCOMPARE(w->findChild<QLabel *>(QStringLiteral("InputLbl"))->buddy(), w->display());
         QCOMPARE(w->display()->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
         QVERIFY(w->display()->font().bold());

@@ -16,4 +16,11 @@ const PrintItem *findText(const PrintDocument &doc, int page, const QString &tex
 // The non-empty texts of every page, in order.
 QList<const PrintItem *> textItems(const PrintDocument &doc);
 
+// The texts of a page grouped into lines by their vertical position, top to
+// bottom, each line left to right.
+QList<QStringList> printedLines(const PrintPage &page);
+
+// True when no text of the page starts left of the paper or runs below it.
+bool textsOnPaper(const PrintPage &page);
+
 } // namespace tq::test

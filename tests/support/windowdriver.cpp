@@ -13,6 +13,28 @@ void useSmallerDisplay(Program &program, const QRect &launcherGeometry)
     program.state.launcherGeometry = launcherGeometry;
 }
 
+void useFullScreenDisplay(Program &program, const QRect &launcherGeometry)
+{
+    program.state.displayMode = DisplayMode::FullScreen;
+    program.state.launcherGeometry = launcherGeometry;
+}
+
+void addDisplaySizeRows()
+{
+    QTest::addColumn<bool>("fullScreen");
+    QTest::newRow("smaller screen") << false;
+    QTest::newRow("full screen") << true;
+}
+
+void useDisplaySizeOfRow(Program &program)
+{
+    QFETCH(bool, fullScreen);
+    if (fullScreen)
+        useFullScreenDisplay(program);
+    else
+        useSmallerDisplay(program);
+}
+
 std::unique_ptr<QWidget> showLauncherStandIn(const QString &objectName)
 {
     auto launcher = std::make_unique<QWidget>();

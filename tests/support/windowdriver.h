@@ -14,6 +14,12 @@ namespace tq::test {
 
 // The smaller display, with the launcher at a known place.
 void useSmallerDisplay(Program &program, const QRect &launcherGeometry = QRect(40, 30, 800, 600));
+// Full screen display over a laptop-sized screen.
+void useFullScreenDisplay(Program &program, const QRect &launcherGeometry = QRect(0, 0, 1366, 740));
+// A test's rows for both display sizes: a bool column "fullScreen".
+void addDisplaySizeRows();
+// Switches the program to the row's display size.
+void useDisplaySizeOfRow(Program &program);
 
 // A shown, empty top-level widget that stands in for the launcher.
 std::unique_ptr<QWidget> showLauncherStandIn(const QString &objectName = {});

@@ -99,3 +99,18 @@ TQ_SNAPSHOT_SCENE("loan-full")
     Scene s(ctx, tq::DisplayMode::FullScreen);
     ctx.save(s.window, QStringLiteral("loan-full"));
 }
+
+TQ_SNAPSHOT_SCENE("loan-report-largest")
+{
+    Scene s(ctx);
+    s.enter(QStringLiteral("250000"), QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("24"),
+            QStringLiteral("12.0"), QStringLiteral("1.0"));
+    s.window->form().grid->setSelectionEnd(1, 3);
+    s.window->runCommand(tq::FrameCommand::Print);
+    ctx.program.state.printFont.pointSize = 72; // the largest size the font dialog offers
+    s.window->reportPreview()->rebuild();
+    const tq::PrintDocument &doc = s.window->reportPreview()->document();
+    for (int page = 1; page <= 3; ++page)
+        ctx.saveImage(doc.renderPage(page, QSize(850, 1100)),
+                      QStringLiteral("loan-report-largest-page%1").arg(page));
+}

@@ -3,6 +3,7 @@
 // lines and a second page.
 #include "snapshot.h"
 
+#include "components/fontdialog.h"
 #include "components/pageview.h"
 #include "components/printdocument.h"
 #include "frame/reportpreview.h"
@@ -84,4 +85,12 @@ TQ_SNAPSHOT_SCENE("print-page")
     const tq::PrintDocument &doc = preview->document();
     ctx.saveImage(doc.renderPage(1, QSize(816, 1056)), QStringLiteral("print-page1-autosize"));
     delete preview;
+}
+
+TQ_SNAPSHOT_SCENE("print-font-dialog")
+{
+    tq::FontDialog dialog(ctx.program.prompter, {QStringLiteral("Times New Roman"), 14, true, false, true,
+                                                 false, QColor(0, 0, 128)});
+    dialog.adjustSize();
+    ctx.save(&dialog, QStringLiteral("print-font-dialog"));
 }

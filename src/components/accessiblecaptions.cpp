@@ -1,0 +1,69 @@
+#include "components/accessiblecaptions.h"
+
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace tq {
+
+namespace {
+
+class CaptionedComboBox : public QAccessibleWidget
+{
+public:
+    explicit CaptionedComboBox(QComboBox *combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name) {
+            // The accessible name, else the buddy label's caption.
+            const QString caption = QAccessibleWidget::text(t);
+            return caption.isEmpty() ? combo()->currentText() : caption;
+        }
+        if (t == QAccessible::Value)
+            return combo()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+
+    // The list, then the edit line, as the stock interface has them.
+    int childCount() const override { return combo()->lineEdit() ? 2 : 1; }
+    QAccessibleInterface *child(int index) const override
+    {
+        QWidget *w = index == 0   ? static_cast<QWidget *>(combo()->view())
+                     : index == 1 ? combo()->lineEdit()
+                                  : nullptr;
+        return w ? QAccessible::queryAccessibleInterface(w) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (!child)
+            return -1;
+        if (child->object() == combo()->view())
+            return 0;
+        return combo()->lineEdit() && child->object() == combo()->lineEdit() ? 1 : -1;
+    }
+
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString &) override { combo()->showPopup(); }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+private:
+    QComboBox *combo() const { return static_cast<QComboBox *>(widget()); }
+};
+
+QAccessibleInterface *captionedInterface(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QComboBox") && object && object->isWidgetType())
+        return new CaptionedComboBox(static_cast<QComboBox *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibleCaptions()
+{
+    QAccessible::installFactory(captionedInterface);
+}
+
+} // namespace tq
