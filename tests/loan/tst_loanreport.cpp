@@ -135,7 +135,7 @@ void TestLoanReport::downPaymentLine()
     f.clickCell(1, 1);
     f.trigger("mnuPrint");
     const PrintPage &page = f.window->reportPreview()->document().pages().first();
-    QCOMPARE(textsOf(page).mid(0, 3),
+    QCOMPARE(pageTexts(page).mid(0, 3),
              (QStringList{" Purchase Amount = $100,000.00", line, " Loan Amount = " + loan}));
 }
 
