@@ -42,6 +42,14 @@ bool hasDigit(const QString &word)
     return std::any_of(word.cbegin(), word.cend(), [](QChar c) { return c.isDigit(); });
 }
 
+// The replacement capitalised when the word it stands for is ("Teh" -> "The").
+QString followingCaseOf(const QString &word, QString replacement)
+{
+    if (!word.isEmpty() && !replacement.isEmpty() && word.at(0).isUpper())
+        replacement[0] = replacement.at(0).toUpper();
+    return replacement;
+}
+
 // Whether the text from `from` holds a word to look up; figures alone do not need the dictionary.
 bool hasWordToCheck(const QString &text, qsizetype from)
 {
@@ -138,8 +146,8 @@ bool HunspellChecker::findMisspelling()
         m_at = start + length;
         if (const auto it = m_changeEverywhere.constFind(word.toCaseFolded());
             it != m_changeEverywhere.cend()) {
-            if (*it != word)
-                replace({start, length}, *it);
+            if (const QString to = followingCaseOf(word, *it); to != word)
+                replace({start, length}, to);
         } else if (!accepted(word)) {
             m_current = {start, length};
             return true;
@@ -166,7 +174,7 @@ void HunspellChecker::present()
     notify(&SpellListener::misspellingShown);
     const QString word = current();
     QStringList suggestions = m_dictionary.suggest(word);
-    if (const QString listed = m_pairs.replacementFor(word); !listed.isNull()) {
+    if (const QString listed = followingCaseOf(word, m_pairs.replacementFor(word)); !listed.isNull()) {
         suggestions.removeAll(listed);
         suggestions.prepend(listed);
     }

@@ -1,6 +1,7 @@
 #include "budget/autocorrectlist.h"
 #include "budget/budgetspelling.h"
 #include "fakespellchecker.h"
+#include "fakespellingview.h"
 
 #include <QTest>
 
@@ -14,25 +15,10 @@ const QString canceledOrEnd =
 const QString nothingFound =
     QStringLiteral("Spelling Check did not change or did not find any misspelled words!");
 
-struct FakeView : SpellingView {
-    QStringList names = QStringList(BudgetSpelling::rows, QString());
-    int changedMarks = 0;
-    QList<bool> highlights;
-    QList<int> helpTopics;
-
-    QString itemName(int row) const override { return names.value(row - 1); }
-    void setItemName(int row, const QString &text) override { names[row - 1] = text; }
-    void markChanged() override { ++changedMarks; }
-    void moveCursor(int) override {}
-    void setHighlightAlways(bool always) override { highlights << always; }
-    void repaint() override {}
-    void showHelp(int topicId) override { helpTopics << topicId; }
-};
-
 // A budget window's spelling check over a scripted checker, with the autocorrect list loaded.
 struct Budget {
     test::FakeSpellChecker checker;
-    FakeView view;
+    test::FakeSpellingView view;
     BudgetSpelling spelling{checker, view};
     Budget() { spelling.loadAutocorrectList(); }
     void item(int row, const QString &text) { view.names[row - 1] = text; }

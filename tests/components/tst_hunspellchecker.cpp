@@ -91,19 +91,19 @@ private Q_SLOTS:
     {
         Checking c;
         QVERIFY(!c.checker->dictionaryLoaded());
-        const QString text = QStringLiteral("Grocries for teh week");
+        const QString text = QStringLiteral("Grocries for Teh week");
         QCOMPARE(c.check(text, {"cmdIgnore", "cmdIgnore"}), text);
         QVERIFY(c.checker->dictionaryLoaded());
-        QCOMPARE(c.checker->wordsShown, (QStringList{"Grocries", "teh"}));
+        QCOMPARE(c.checker->wordsShown, (QStringList{"Grocries", "Teh"}));
         QVERIFY(c.checker->suggestionsShown.at(0).contains(QStringLiteral("Groceries")));
-        QCOMPARE(c.checker->suggestionsShown.at(1).value(0),
-                 QStringLiteral("the")); // the listed replacement first
+        // The listed replacement first, capitalised like the word.
+        QCOMPARE(c.checker->suggestionsShown.at(1).value(0), QStringLiteral("The"));
         QCOMPARE(c.listener.events, (QStringList{"shown", "shown", "finished", "closed"}));
         QCOMPARE(c.checker->changeCount(), 0);
         QCOMPARE(c.checker->dialogs, 1);
     }
 
-    // "teh rent, teh gas" checked with the presses, then the next text with no presses.
+    // "teh rent, Teh gas" checked with the presses, then the next text with no presses.
     void dialogButtons_data()
     {
         QTest::addColumn<QStringList>("presses");
@@ -113,21 +113,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("nextAfter");
         QTest::addColumn<int>("nextDialogs");
         const QStringList shownOnce{"shown", "finished", "closed"};
-        QTest::newRow("Change") << QStringList{"cmdChange", "cmdIgnore"} << "the rent, teh gas" << 1
+        QTest::newRow("Change") << QStringList{"cmdChange", "cmdIgnore"} << "the rent, Teh gas" << 1
                                 << QStringList{"shown", "shown", "finished", "closed"} << "teh bill" << 1;
-        QTest::newRow("Change All") << QStringList{"cmdChangeAll"} << "the rent, the gas" << 2
+        QTest::newRow("Change All") << QStringList{"cmdChangeAll"} << "the rent, The gas" << 2
                                     << QStringList{"shown", "choice 1", "finished", "closed"} << "the bill"
                                     << 0;
-        QTest::newRow("Ignore") << QStringList{"cmdIgnore", "cmdIgnore"} << "teh rent, teh gas" << 0
+        QTest::newRow("Ignore") << QStringList{"cmdIgnore", "cmdIgnore"} << "teh rent, Teh gas" << 0
                                 << QStringList{"shown", "shown", "finished", "closed"} << "teh bill" << 1;
-        QTest::newRow("Ignore All") << QStringList{"cmdIgnoreAll"} << "teh rent, teh gas" << 0 << shownOnce
+        QTest::newRow("Ignore All") << QStringList{"cmdIgnoreAll"} << "teh rent, Teh gas" << 0 << shownOnce
                                     << "teh bill" << 0;
-        QTest::newRow("Add") << QStringList{"cmdAdd"} << "teh rent, teh gas" << 0 << shownOnce << "teh bill"
+        QTest::newRow("Add") << QStringList{"cmdAdd"} << "teh rent, Teh gas" << 0 << shownOnce << "teh bill"
                              << 0;
-        QTest::newRow("Cancel") << QStringList{"cmdCancel"} << "teh rent, teh gas" << 0
+        QTest::newRow("Cancel") << QStringList{"cmdCancel"} << "teh rent, Teh gas" << 0
                                 << QStringList{"shown", "finished", "cancelled"} << "teh bill" << 1;
         QTest::newRow("Help stays open")
-            << QStringList{"cmdHelp", "cmdChange", "cmdCancel"} << "the rent, teh gas" << 1
+            << QStringList{"cmdHelp", "cmdChange", "cmdCancel"} << "the rent, Teh gas" << 1
             << QStringList{"shown", "help", "shown", "finished", "cancelled"} << "teh bill" << 1;
     }
     void dialogButtons()
@@ -139,7 +139,7 @@ private Q_SLOTS:
         QFETCH(QString, nextAfter);
         QFETCH(int, nextDialogs);
         Checking c;
-        QCOMPARE(c.check(QStringLiteral("teh rent, teh gas"), presses), after);
+        QCOMPARE(c.check(QStringLiteral("teh rent, Teh gas"), presses), after);
         QCOMPARE(c.checker->changeCount(), changes);
         QCOMPARE(c.listener.events, events);
         // Change All puts its pair at the end of the replacement list.
