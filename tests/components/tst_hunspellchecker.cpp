@@ -1,11 +1,8 @@
 #include "components/hunspellchecker.h"
-#include "components/spelldialog.h"
 #include "fakes.h"
-#include "windowdriver.h"
+#include "pressingchecker.h"
 
 #include <QFile>
-#include <QListWidget>
-#include <QPushButton>
 #include <QTest>
 
 using namespace tq;
@@ -23,46 +20,17 @@ struct RecordingListener : SpellListener {
     void helpRequested() override { events << QStringLiteral("help"); }
 };
 
-// The checker with a scripted user: each dialog gets the next list of button
-// presses; a dialog whose presses run out counts as closed by its window frame.
-class PressingChecker : public HunspellChecker
-{
-public:
-    using HunspellChecker::HunspellChecker;
-    QList<QStringList> presses;
-    int dialogs = 0;
-    QStringList wordsShown;
-    QList<QStringList> suggestionsShown;
-
-protected:
-    void runDialog(QDialog &dialog) override
-    {
-        ++dialogs;
-        auto &spell = static_cast<SpellDialog &>(dialog);
-        const auto *list = test::findNamed<QListWidget>(&dialog, QStringLiteral("lstSuggestions"));
-        for (const QString &button : presses.isEmpty() ? QStringList() : presses.takeFirst()) {
-            if (!spell.isVisible() && spell.result() == QDialog::Accepted)
-                break;
-            wordsShown << spell.word();
-            QStringList suggestions;
-            for (int i = 0; i < list->count(); ++i)
-                suggestions << list->item(i)->text();
-            suggestionsShown << suggestions;
-            test::clickButton(&dialog, button);
-        }
-    }
-};
-
 // A checker over the program folder of a test, with "teh" -> "the" on its replacement list.
 struct Checking {
     test::TestProgram test;
     RecordingListener listener;
-    std::unique_ptr<PressingChecker> checker;
+    std::unique_ptr<test::PressingChecker> checker;
 
     explicit Checking(const QStringList &folders = SpellDictionary::systemFolders()) { restart(folders); }
     void restart(const QStringList &folders = SpellDictionary::systemFolders())
     {
-        checker = std::make_unique<PressingChecker>(test.prompter, test.program.folder, usEnglish, folders);
+        checker =
+            std::make_unique<test::PressingChecker>(test.prompter, test.program.folder, usEnglish, folders);
         checker->setListener(&listener);
         checker->addPair(QStringLiteral("teh"), QStringLiteral("the"));
     }
