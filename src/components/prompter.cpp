@@ -74,7 +74,7 @@ std::optional<FontChoice> DialogPrompter::font(QWidget *parent, const FontChoice
 {
     // Qt's own font dialog has no text colour; ours does, and asks for it through this prompter.
     FontDialog dialog(*this, initial, parent);
-    if (dialog.exec() != QDialog::Accepted)
+    if (runDialog(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.choice();
 }
