@@ -49,13 +49,16 @@ inline BudgetRow row(const QString &name, const QStringList &amounts = {})
     return r;
 }
 
+// Item rows by their index.
+using Rows = std::vector<std::pair<int, BudgetRow>>;
+
 // A model loaded from a year file holding the given rows and incomes.
 struct LoadedBudget {
     QTemporaryDir dir;
     BudgetModel model;
     BudgetModel::LoadOutcome outcome;
 
-    explicit LoadedBudget(const std::vector<std::pair<int, BudgetRow>> &rows, const QString &income = {})
+    explicit LoadedBudget(const Rows &rows, const QString &income = {})
     {
         BudgetSheet sheet;
         for (const auto &[r, content] : rows)
@@ -80,7 +83,7 @@ inline QStringList everyMonth(const QString &amount)
 }
 
 // Rent 800.00 every month, Food 200.50 in January, income 2500.00 every month.
-inline std::vector<std::pair<int, BudgetRow>> rentAndFood()
+inline Rows rentAndFood()
 {
     return {{0, row("Rent", everyMonth("800.00"))}, {1, row("Food", {"200.50"})}};
 }

@@ -6,7 +6,6 @@
 using namespace tq;
 using namespace tq::budgetfixture;
 
-using Rows = std::vector<std::pair<int, BudgetRow>>;
 Q_DECLARE_METATYPE(Rows)
 using Items = QList<ItemTotal>;
 Q_DECLARE_METATYPE(Items)
