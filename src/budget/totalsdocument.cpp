@@ -34,6 +34,7 @@ public:
                 breakPage();
         }
         writeTotals();
+        keepOnPage(2 * m_doc.lineHeight());
         skipLine(m_doc);
         writeAt(m_doc, QStringLiteral("Percentage ") + YearTotals::basisText(m_source.totals.basis()),
                 left());

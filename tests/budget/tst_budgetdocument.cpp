@@ -246,12 +246,20 @@ private Q_SLOTS:
         QVERIFY(findText(d.page(1), "$701"));
     }
 
+    void longTotalsListContinues_data()
+    {
+        QTest::addColumn<double>("size");
+        QTest::newRow("14 points") << 14.0; // only the closing line is left for page 2
+        QTest::newRow("30 points") << 30.0;
+    }
+
     void longTotalsListContinues()
     {
+        QFETCH(double, size);
         LoadedBudget b(fullYear(), "9000.00");
         YearTotals totals;
         QCOMPARE(totals.fill(b.model), YearTotals::Outcome::Filled);
-        Document d(30);
+        Document d(size);
         writeTotalsDocument(d.doc, {totals, "2007", printedOn});
         QVERIFY(d.doc.pageCount() > 1);
         for (int n = 2; n <= d.doc.pageCount(); ++n) {
