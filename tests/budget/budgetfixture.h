@@ -3,10 +3,12 @@
 #include "budget/budgetmodel.h"
 #include "budget/budgetsheet.h"
 #include "budget/yearfile.h"
+#include "budget/yeartotals.h"
 
 #include <QByteArray>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace tq::budgetfixture {
 
@@ -86,6 +88,16 @@ inline QStringList everyMonth(const QString &amount)
 inline Rows rentAndFood()
 {
     return {{0, row("Rent", everyMonth("800.00"))}, {1, row("Food", {"200.50"})}};
+}
+
+// Chart series compared by label and by value to a hundredth of a percent.
+inline void compareChart(const QList<ChartPoint> &actual, const QList<ChartPoint> &expected)
+{
+    QCOMPARE(actual.size(), expected.size());
+    for (qsizetype i = 0; i < actual.size(); ++i) {
+        QCOMPARE(actual[i].label, expected[i].label);
+        QVERIFY2(std::abs(actual[i].value - expected[i].value) < 0.005, qPrintable(actual[i].label));
+    }
 }
 
 } // namespace tq::budgetfixture

@@ -71,15 +71,6 @@ struct PanelFixture {
     }
 };
 
-void compareSeries(const QList<ChartPoint> &actual, const QList<ChartPoint> &expected)
-{
-    QCOMPARE(actual.size(), expected.size());
-    for (qsizetype i = 0; i < actual.size(); ++i) {
-        QCOMPARE(actual[i].label, expected[i].label);
-        QVERIFY2(std::abs(actual[i].value - expected[i].value) < 0.005, qPrintable(actual[i].label));
-    }
-}
-
 } // namespace
 
 class TestTotalsPanel : public QObject
@@ -106,7 +97,7 @@ private Q_SLOTS:
         QCOMPARE(list->text(1, 1), QStringLiteral("9600.00"));
         QCOMPARE(list->text(2, 2), QStringLiteral("0.67% "));
         QVERIFY(findNamed<QPushButton>(f.panel, "Command9")->hasFocus());
-        compareSeries(f.series(), {{"Rent", 32}, {"Food", 0.6683}, {"Balance", 67.3317}});
+        compareChart(f.series(), {{"Rent", 32}, {"Food", 0.6683}, {"Balance", 67.3317}});
 
         QSignalSpy basis(f.panel, &TotalsPanel::basisChanged);
         f.click("Command12");
@@ -114,7 +105,7 @@ private Q_SLOTS:
         QCOMPARE(f.label(19), QStringLiteral("% = Item Totals divided by Total Expenses"));
         QCOMPARE(list->text(1, 2), QStringLiteral("97.95% "));
         QCOMPARE(list->text(2, 2), QStringLiteral("2.05% "));
-        compareSeries(f.series(), {{"Rent", 97.954}, {"Food", 2.046}, {" ", 0}});
+        compareChart(f.series(), {{"Rent", 97.954}, {"Food", 2.046}, {" ", 0}});
     }
 
     void refusedWithoutIncome()
@@ -175,7 +166,7 @@ private Q_SLOTS:
         QCOMPARE(f.chart()->series().first()->metaObject()->className(), series);
         // A new type drops the highlight but keeps the values.
         QCOMPARE(f.panel->chart()->highlighted(), -1);
-        compareSeries(f.series(), {{"Rent", 32}, {"Food", 0.6683}, {"Balance", 67.3317}});
+        compareChart(f.series(), {{"Rent", 32}, {"Food", 0.6683}, {"Balance", 67.3317}});
     }
 
     void oneItemAndClosing()

@@ -11,19 +11,6 @@ using Items = QList<ItemTotal>;
 Q_DECLARE_METATYPE(Items)
 Q_DECLARE_METATYPE(YearTotals::Outcome)
 
-namespace {
-
-void compareChart(const QList<ChartPoint> &actual, const QList<ChartPoint> &expected)
-{
-    QCOMPARE(actual.size(), expected.size());
-    for (qsizetype i = 0; i < actual.size(); ++i) {
-        QCOMPARE(actual[i].label, expected[i].label);
-        QVERIFY2(std::abs(actual[i].value - expected[i].value) < 0.005, qPrintable(actual[i].label));
-    }
-}
-
-} // namespace
-
 class TestYearTotals : public QObject
 {
     Q_OBJECT
