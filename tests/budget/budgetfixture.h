@@ -1,9 +1,14 @@
 #pragma once
 // Year files and budgets the budget engine tests share.
+#include "budget/budgetmodel.h"
 #include "budget/budgetsheet.h"
+#include "budget/yearfile.h"
+#include "budget/yeartotals.h"
 
 #include <QByteArray>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
 
 namespace tq::budgetfixture {
 
@@ -44,6 +49,55 @@ inline BudgetRow row(const QString &name, const QStringList &amounts = {})
     for (int m = 0; m < amounts.size(); ++m)
         r[size_t(m + 1)] = amounts[m];
     return r;
+}
+
+// Item rows by their index.
+using Rows = std::vector<std::pair<int, BudgetRow>>;
+
+// A model loaded from a year file holding the given rows and incomes.
+struct LoadedBudget {
+    QTemporaryDir dir;
+    BudgetModel model;
+    BudgetModel::LoadOutcome outcome;
+
+    explicit LoadedBudget(const Rows &rows, const QString &income = {})
+    {
+        BudgetSheet sheet;
+        for (const auto &[r, content] : rows)
+            sheet.rows[size_t(r)] = content;
+        sheet.incomes.fill(income);
+        yearfile::save(folder(), 2007, sheet);
+        outcome = model.load(folder(), 2007);
+    }
+    QDir folder() const { return QDir(dir.path()); }
+    QStringList names() const
+    {
+        QStringList out;
+        for (int r = 0; r < budgetItemRows; ++r)
+            out << model.text(r, 0);
+        return out;
+    }
+};
+
+inline QStringList everyMonth(const QString &amount)
+{
+    return repeated(amount, budgetMonths);
+}
+
+// Rent 800.00 every month, Food 200.50 in January, income 2500.00 every month.
+inline Rows rentAndFood()
+{
+    return {{0, row("Rent", everyMonth("800.00"))}, {1, row("Food", {"200.50"})}};
+}
+
+// Chart series compared by label and by value to a hundredth of a percent.
+inline void compareChart(const QList<ChartPoint> &actual, const QList<ChartPoint> &expected)
+{
+    QCOMPARE(actual.size(), expected.size());
+    for (qsizetype i = 0; i < actual.size(); ++i) {
+        QCOMPARE(actual[i].label, expected[i].label);
+        QVERIFY2(std::abs(actual[i].value - expected[i].value) < 0.005, qPrintable(actual[i].label));
+    }
 }
 
 } // namespace tq::budgetfixture

@@ -12,36 +12,6 @@ namespace {
 
 constexpr int january = 1, march = 3, december = 12;
 
-// A model loaded from a year file holding the given rows and incomes.
-struct LoadedBudget {
-    QTemporaryDir dir;
-    BudgetModel model;
-    BudgetModel::LoadOutcome outcome;
-
-    explicit LoadedBudget(const std::vector<std::pair<int, BudgetRow>> &rows, const QString &income = {})
-    {
-        BudgetSheet sheet;
-        for (const auto &[r, content] : rows)
-            sheet.rows[size_t(r)] = content;
-        sheet.incomes.fill(income);
-        yearfile::save(folder(), 2007, sheet);
-        outcome = model.load(folder(), 2007);
-    }
-    QDir folder() const { return QDir(dir.path()); }
-    QStringList names() const
-    {
-        QStringList out;
-        for (int r = 0; r < budgetItemRows; ++r)
-            out << model.text(r, 0);
-        return out;
-    }
-};
-
-QStringList everyMonth(const QString &amount)
-{
-    return repeated(amount, budgetMonths);
-}
-
 } // namespace
 
 class TestBudgetModel : public QObject
