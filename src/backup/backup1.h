@@ -3,7 +3,7 @@
 // folder, or restores it from there. The budget window opens it modally:
 //
 //     Backup1 dialog(program, year, backup::Mode::Backup, budgetWindow);
-//     dialog.exec();
+//     dialog.exec();   // or through the prompter's dialog seam, by its name "Backup1"
 //
 // and afterwards reloads the year (backup) or runs its opening sequence again
 // (restore). Year and mode are fixed for the window's lifetime; the window
