@@ -215,16 +215,20 @@ void Backup1::placeOverLauncher()
     const int menuHeight = layout()->menuBar()->sizeHint().height();
     QSize size(twipsToPixels(designWidth, logicalDpiX()),
                twipsToPixels(designHeight, logicalDpiY()) + menuHeight);
+    const QSize frame = frameGeometry().size() - this->size();
     if (m_program.state.displayMode == DisplayMode::FullScreen && launcher.isValid())
-        size = QSize(int(launcher.width() * 0.6), int(launcher.height() * 0.712));
+        size = QSize(int(launcher.width() * 0.6), int(launcher.height() * 0.712)) - frame; // outer size
     resize(size);
+    const QSize outer = size + frame;
     if (launcher.isValid())
-        move(launcher.center().x() - size.width() / 2,
-             launcher.center().y() + twipsToPixels(415, logicalDpiY()) - size.height() / 2);
+        move(launcher.center().x() - outer.width() / 2,
+             launcher.center().y() + twipsToPixels(415, logicalDpiY()) - outer.height() / 2);
 }
 
 void Backup1::showEvent(QShowEvent *event)
 {
+    // Again now that the window has its frame: the sizes are outer sizes.
+    placeOverLauncher();
     QDialog::showEvent(event);
     m_drives->setFocus();
 }

@@ -287,6 +287,18 @@ private Q_SLOTS:
         QVERIFY(operationEnabled(*dialog));
     }
 
+    void fullScreenDisplaySizesFromTheLauncher()
+    {
+        t->program.state.displayMode = DisplayMode::FullScreen;
+        t->program.state.launcherGeometry = QRect(0, 0, 1000, 800);
+        auto dialog = open(Mode::Backup);
+        QCOMPARE(dialog->frameGeometry().size(), QSize(600, 569));
+        // Centred across, its middle 415 twips (28 pixels) below the launcher's.
+        const QPoint centre = dialog->frameGeometry().center();
+        QVERIFY2(qAbs(centre.x() - 500) <= 2 && qAbs(centre.y() - (400 + 28)) <= 2,
+                 qPrintable(QString::number(centre.x())));
+    }
+
     void exitCloses()
     {
         auto dialog = open(Mode::Restore);
