@@ -52,7 +52,6 @@ Backup1::Backup1(Program &program, int year, Mode mode, QWidget *parent, const S
     setObjectName(QStringLiteral("Backup1"));
     setModal(true);
     setWindowTitle(backup::windowTitle(mode, year));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     m_layout.setDpi(logicalDpiX());
     buildControls();
     buildMenu();
@@ -84,7 +83,7 @@ void Backup1::buildControls()
     const int explanationTop = m_mode == Mode::Restore ? 60 : 300;
     QLabel *explanation =
         addLabel(QStringLiteral("Label1"), QString(backup::explanation(m_mode, m_year)).replace(u'\r', u'\n'),
-                 QRect(240, explanationTop, 6900, 1500));
+                 QRect(240, explanationTop, 6900, 1800 - explanationTop));
     explanation->setWordWrap(true);
     explanation->setTextFormat(Qt::PlainText);
     explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
