@@ -19,11 +19,16 @@ QString trimmedRight(QString s)
 int panelRecord(ToolId tool)
 {
     switch (tool) {
-    case ToolId::HomeCalc: return 8;
-    case ToolId::SciCalc: return 10;
-    case ToolId::Actuarial: return 11;
-    case ToolId::Loan: return 12;
-    case ToolId::Budget: return 13;
+    case ToolId::HomeCalc:
+        return 8;
+    case ToolId::SciCalc:
+        return 10;
+    case ToolId::Actuarial:
+        return 11;
+    case ToolId::Loan:
+        return 12;
+    case ToolId::Budget:
+        return 13;
     }
     return 0;
 }
@@ -31,11 +36,16 @@ int panelRecord(ToolId tool)
 int guideLineRecord(ToolId tool)
 {
     switch (tool) {
-    case ToolId::Budget: return 12;
-    case ToolId::Loan: return 20;
-    case ToolId::Actuarial: return 22;
-    case ToolId::HomeCalc: return 24;
-    case ToolId::SciCalc: return 0; // no preview
+    case ToolId::Budget:
+        return 12;
+    case ToolId::Loan:
+        return 20;
+    case ToolId::Actuarial:
+        return 22;
+    case ToolId::HomeCalc:
+        return 24;
+    case ToolId::SciCalc:
+        return 0; // no preview
     }
     return 0;
 }
@@ -54,10 +64,22 @@ std::optional<PanelColour> panelFromText(const QString &text)
 
 Settings::Settings(QDir folder) : m_folder(std::move(folder)) {}
 
-RecordFile Settings::pref3() const { return {m_folder.filePath(QStringLiteral("PREF3.Fil")), 10}; }
-RecordFile Settings::prefName() const { return {m_folder.filePath(QStringLiteral("PREFNAME.FIL")), 40}; }
-RecordFile Settings::gcolor1() const { return {m_folder.filePath(QStringLiteral("GColor1.Fil")), 20}; }
-RecordFile Settings::gcolor3() const { return {m_folder.filePath(QStringLiteral("GColor3.Fil")), 20}; }
+RecordFile Settings::pref3() const
+{
+    return {m_folder.filePath(QStringLiteral("PREF3.Fil")), 10};
+}
+RecordFile Settings::prefName() const
+{
+    return {m_folder.filePath(QStringLiteral("PREFNAME.FIL")), 40};
+}
+RecordFile Settings::gcolor1() const
+{
+    return {m_folder.filePath(QStringLiteral("GColor1.Fil")), 20};
+}
+RecordFile Settings::gcolor3() const
+{
+    return {m_folder.filePath(QStringLiteral("GColor3.Fil")), 20};
+}
 
 BackgroundValue Settings::background() const
 {
@@ -92,11 +114,23 @@ void Settings::setBackgroundSystemDefault() const
     pref3().writeVariant(3, RecordVariant::string(QStringLiteral("Def")));
 }
 
-bool Settings::topToolbarOff() const { return trimmedRight(gcolor1().readString(55)) == u"OFF"; }
-void Settings::clearTopToolbarOff() const { gcolor1().writeString(55, QString()); }
-void Settings::writeSideToolbarFlag(qint16 flag) const { pref3().writeInt16(10, flag); }
+bool Settings::topToolbarOff() const
+{
+    return trimmedRight(gcolor1().readString(55)) == u"OFF";
+}
+void Settings::clearTopToolbarOff() const
+{
+    gcolor1().writeString(55, QString());
+}
+void Settings::writeSideToolbarFlag(qint16 flag) const
+{
+    pref3().writeInt16(10, flag);
+}
 
-QString Settings::familyName() const { return prefName().readString(1); }
+QString Settings::familyName() const
+{
+    return prefName().readString(1);
+}
 
 QString Settings::setFamilyName(const QString &name) const
 {
@@ -105,7 +139,10 @@ QString Settings::setFamilyName(const QString &name) const
     return kept;
 }
 
-bool Settings::smallerScreenDisplay() const { return gcolor3().readString(35).left(3) == u"Yes"; }
+bool Settings::smallerScreenDisplay() const
+{
+    return gcolor3().readString(35).left(3) == u"Yes";
+}
 
 void Settings::setSmallerScreenDisplay(bool smaller) const
 {
@@ -146,20 +183,37 @@ void Settings::setGuideLineOption(ToolId tool, int option) const
         gcolor3().writeString(record, QString::number(option));
 }
 
-RecordVariant Settings::homeCalcRate() const { return gcolor3().readVariant(20); }
+RecordVariant Settings::homeCalcRate() const
+{
+    return gcolor3().readVariant(20);
+}
 
 void Settings::setHomeCalcRate(const QString &rateText) const
 {
     gcolor3().writeVariant(20, RecordVariant::string(rateText));
 }
 
-QString Settings::gridBackground() const { return gcolor1().readString(14); }
-QString Settings::gridTextColour() const { return gcolor1().readString(15); }
+QString Settings::gridBackground() const
+{
+    return gcolor1().readString(14);
+}
+QString Settings::gridTextColour() const
+{
+    return gcolor1().readString(15);
+}
+bool Settings::setGridBackground(const QString &value) const
+{
+    return gcolor1().writeString(14, value);
+}
+bool Settings::setGridTextColour(quint32 colour) const
+{
+    return gcolor1().writeString(15, QString::number(colour));
+}
 
 bool Settings::anyUnreadable() const
 {
-    return pref3().isUnreadable() || prefName().isUnreadable() || gcolor1().isUnreadable()
-        || gcolor3().isUnreadable();
+    return pref3().isUnreadable() || prefName().isUnreadable() || gcolor1().isUnreadable() ||
+           gcolor3().isUnreadable();
 }
 
 } // namespace tq

@@ -64,6 +64,9 @@ public:
 
     QString gridBackground() const;
     QString gridTextColour() const;
+    // "Default", a colour number in digits or a picture name; false when not written.
+    bool setGridBackground(const QString &value) const;
+    bool setGridTextColour(quint32 colour) const;
 
     // True when a settings file exists but cannot be read.
     bool anyUnreadable() const;
