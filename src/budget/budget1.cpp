@@ -2,6 +2,7 @@
 
 #include "budget/budgetyears.h"
 #include "budget/monthlyrows.h"
+#include "common/twips.h"
 #include "components/grid.h"
 #include "components/program.h"
 #include "frame/activitytoolbar.h"
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
@@ -209,8 +211,12 @@ void Budget1::onActivated()
 
 void Budget1::setColumnWidths()
 {
+    // Fractions of the room inside the grid's frame and scroll bar, so the
+    // thirteen columns fit without a horizontal scroll bar.
     Grid *grid = m_form.grid;
-    const double width = grid->widthTwips();
+    const QTableView *view = grid->tableView();
+    const int scrollBar = view->verticalScrollBar()->sizeHint().width();
+    const double width = pixelsToTwips(view->width() - 2 * view->frameWidth() - scrollBar, logicalDpiX());
     grid->setColWidth(0, int(width * 0.019));
     grid->setColWidth(1, int(width * 0.14));
     for (int m = 0; m < budgetMonths; ++m)

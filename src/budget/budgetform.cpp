@@ -15,12 +15,12 @@ namespace tq {
 namespace {
 
 constexpr int margin = 120;
-constexpr int rowTop = 140;
+constexpr int rowTop = 330; // under the panel's caption
 constexpr int rowHeight = 330;
-constexpr int gridTop = 600;
-constexpr int gridHeight = 4850;
+constexpr int gridTop = 760;
+constexpr int gridHeight = 4500;
 constexpr int monthlyTop = gridTop + gridHeight + 60;
-constexpr int buttonTop = 6760;
+constexpr int buttonTop = monthlyTop + 1000 + 120;
 
 template <typename W> W *named(W *widget, const QString &name)
 {
@@ -40,6 +40,13 @@ QPushButton *button(const QString &name, const QString &text)
     auto *b = named(new QPushButton(text), name);
     b->setAutoDefault(false);
     return b;
+}
+
+// "9999.99" in a cell and "99999.00" under it fit a month column.
+QFont smaller(QFont font)
+{
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    return font;
 }
 
 void buildTopRow(BudgetForm &f, const BudgetForm::Placer &place)
@@ -67,9 +74,9 @@ void buildTopRow(BudgetForm &f, const BudgetForm::Placer &place)
     place(f.position, {5900, rowTop, 1100, rowHeight});
 
     f.copyYear = button(QStringLiteral("Command7"), QStringLiteral("Copy (&Yr)"));
-    place(f.copyYear, {7200, rowTop - 30, 1700, rowHeight + 60});
+    place(f.copyYear, {7150, rowTop - 30, 1500, rowHeight + 60});
     f.totals = button(QStringLiteral("Command8"), QStringLiteral("&Totals (Yr)"));
-    place(f.totals, {9080, rowTop - 30, 1700, rowHeight + 60});
+    place(f.totals, {8800, rowTop - 30, 1500, rowHeight + 60});
 }
 
 void buildGrid(BudgetForm &f, const BudgetForm::Placer &place)
@@ -77,6 +84,8 @@ void buildGrid(BudgetForm &f, const BudgetForm::Placer &place)
     f.grid = named(new Grid, QStringLiteral("VSGd1"));
     f.grid->setAccessibleTableName(QStringLiteral("Home Budget"));
     f.grid->setEditable(true);
+    f.grid->setScrollBars(Grid::ScrollBars::Vertical);
+    f.grid->setFont(smaller(f.grid->font()));
     f.grid->setSortOnHeadingClick(true);
     f.grid->setHighlight(Grid::Highlight::WhenFocused);
     f.grid->setEditMask(1, QString(entry::maxNameLength, u'&'));
@@ -85,6 +94,7 @@ void buildGrid(BudgetForm &f, const BudgetForm::Placer &place)
     place(f.grid, {margin, gridTop, budgetPanelWidth - 2 * margin, gridHeight});
 
     f.monthly = named(new MonthlyRows, QStringLiteral("Panel3D6"));
+    f.monthly->setFont(smaller(f.monthly->font()));
     place(f.monthly, {margin, monthlyTop, budgetPanelWidth - 2 * margin, 1000});
 }
 
@@ -96,7 +106,7 @@ void buildBottomRow(BudgetForm &f, const BudgetForm::Placer &place)
     f.save = button(QStringLiteral("Command5"), QStringLiteral("&Save"));
     f.spelling = button(QStringLiteral("Command15"), QStringLiteral("Spelling Chec&k"));
     f.exit = button(QStringLiteral("Command3"), QStringLiteral("E&xit "));
-    constexpr int width = 1700;
+    constexpr int width = 1600;
     constexpr int gap = (budgetPanelWidth - 2 * margin - 6 * width) / 5;
     int left = margin;
     for (QPushButton *b : {f.copyRight, f.deleteRow, f.print, f.save, f.spelling, f.exit}) {

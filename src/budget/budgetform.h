@@ -42,7 +42,7 @@ struct BudgetForm {
 };
 
 // The main panel's design size in twips.
-inline constexpr int budgetPanelWidth = 11200;
-inline constexpr int budgetPanelHeight = 7400;
+inline constexpr int budgetPanelWidth = 10500;
+inline constexpr int budgetPanelHeight = 7000;
 
 } // namespace tq

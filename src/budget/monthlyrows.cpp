@@ -90,7 +90,7 @@ void MonthlyRows::resizeEvent(QResizeEvent *event)
     QFrame::resizeEvent(event);
     const double w = width();
     const int rowHeight = height() / 3;
-    const int gap = 4;
+    const int gap = 2;
     for (int r = 0; r < 3; ++r) {
         const int top = r * rowHeight;
         m_titles.at(size_t(r))->setGeometry(2, top, int(w * headColumns) - gap, rowHeight);
