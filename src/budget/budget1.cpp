@@ -423,7 +423,7 @@ void Budget1::loadYear(int year)
             this, budgetTitle,
             QStringLiteral("%1 cannot be read. An empty budget is shown; saving will ask "
                            "before it replaces that file.")
-                .arg(QDir::toNativeSeparators(program().folder.filePath(yearfile::fileName(year)))));
+                .arg(yearFilePath(year)));
     showNotices(outcome.notices);
     putCursor(0, BudgetModel::itemColumn);
     m_form.position->setText(BudgetModel::cellPosition(0, BudgetModel::itemColumn));
@@ -443,9 +443,15 @@ void Budget1::showYearInBox()
     box->setEditText(QString::number(m_year));
 }
 
+// Messages name the file as the user finds it in the program folder.
+QString Budget1::yearFilePath(int year) const
+{
+    return QDir::toNativeSeparators(program().folder.filePath(yearfile::fileName(year)));
+}
+
 bool Budget1::confirmReplaceUnreadable()
 {
-    const QString name = QDir::toNativeSeparators(program().folder.filePath(yearfile::fileName(m_year)));
+    const QString name = yearFilePath(m_year);
     return program().prompter.message(
                this,
                {budgetTitle,
@@ -471,7 +477,7 @@ bool Budget1::save()
                 QStringLiteral(
                     "The budget could not be saved to %1. Your changes are still on screen and the "
                     "file was left as it was.")
-                    .arg(QDir::toNativeSeparators(program().folder.filePath(yearfile::fileName(m_year)))));
+                    .arg(yearFilePath(m_year)));
     }
     if (row >= 0)
         putCursor(row, column);
@@ -522,12 +528,8 @@ void Budget1::yearBoxFocused()
 
 void Budget1::yearPicked()
 {
-    if (!askToSave()) {
-        showYearInBox();
+    if (!takeYearFromBox())
         return;
-    }
-    m_yearChosen = true;
-    loadYear(years::fromBoxText(m_form.yearBox->currentText().right(4)));
     setResultsAvailable(false, true);
     m_form.print->setEnabled(true);
     m_form.save->setEnabled(true);
@@ -535,12 +537,20 @@ void Budget1::yearPicked()
 
 void Budget1::yearEntered()
 {
+    takeYearFromBox();
+}
+
+// The last four characters of the box name the year; unsaved changes are asked
+// about again, so a Cancel at the box's focus cannot lose them here.
+bool Budget1::takeYearFromBox()
+{
     if (!askToSave()) {
         showYearInBox();
-        return;
+        return false;
     }
     m_yearChosen = true;
     loadYear(years::fromBoxText(m_form.yearBox->currentText().right(4)));
+    return true;
 }
 
 void Budget1::copyToNextYear()
@@ -549,10 +559,8 @@ void Budget1::copyToNextYear()
         this, question(years::copyYearPrompt(m_year), int(Button::Yes) | int(Button::No), Button::No));
     if (answer == Button::Yes &&
         yearfile::copyToNextYear(program().folder, m_year) == yearfile::CopyResult::Failed)
-        program().prompter.inform(
-            this, budgetTitle,
-            QStringLiteral("%1 could not be written.")
-                .arg(QDir::toNativeSeparators(program().folder.filePath(yearfile::fileName(m_year + 1)))));
+        program().prompter.inform(this, budgetTitle,
+                                  QStringLiteral("%1 could not be written.").arg(yearFilePath(m_year + 1)));
     m_form.grid->setFocus();
 }
 

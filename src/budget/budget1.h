@@ -71,8 +71,10 @@ private:
     void yearBoxFocused();
     void yearPicked();
     void yearEntered();
+    bool takeYearFromBox();
     void showYearInBox();
     bool confirmReplaceUnreadable();
+    QString yearFilePath(int year) const;
 
     BudgetModel m_model;
     BudgetForm m_form;

@@ -319,6 +319,27 @@ private Q_SLOTS:
         QCOMPARE(label(QStringLiteral("Panel3D4")), QStringLiteral("C2:R4"));
     }
 
+    void rightClickPopsOptionsAtTheFirstItem()
+    {
+        BudgetSheet sheet;
+        sheet.rows[0] = budgetfixture::row(QStringLiteral("Rent"));
+        saveSheet(sheet);
+        open();
+        click(3, 2);
+        QTest::mouseClick(grid()->tableView()->viewport(), Qt::RightButton, {}, QPoint(30, 30));
+        QMenu *options = w->optionsMenu();
+        QTRY_VERIFY(options->isVisible());
+        QVERIFY(findAction(w, QStringLiteral("mOCopy"))->isVisible());
+        QVERIFY(findAction(w, QStringLiteral("mODel"))->isEnabled());
+        QVERIFY(findAction(w, QStringLiteral("mOIN"))->isEnabled());
+        QCOMPARE(label(QStringLiteral("Panel3D4")), QStringLiteral("C1:R1"));
+        options->close();
+        QTRY_VERIFY(!findAction(w, QStringLiteral("mOCopy"))->isVisible());
+
+        QTest::keyClick(w, Qt::Key_F1);
+        QCOMPARE(t->platform.helpTopics, QList<int>{3006});
+    }
+
     void yearBoxEnter_data()
     {
         QTest::addColumn<QString>("typed");
