@@ -39,9 +39,14 @@ struct ButtonSpec {
 
 // In index order; the tab order is set separately.
 constexpr ButtonSpec buttonSpecs[8] = {
-    {"&Actuarial Calculator", 600, 4700}, {"&Calculator", 2530, 4700}, {"&Home Calculator", 4455, 4700},
-    {"&Loan Calculator", 6390, 4700},     {"Home &Budget", 600, 6000}, {"&Web Site", 2530, 6000},
-    {"&Help", 4455, 6000},                {"E&xit", 6390, 6000},
+    {"&Actuarial Calculator", 600, 4700},
+    {"&Calculator", 2530, 4700},
+    {"&Home Calculator", 4455, 4700},
+    {"&Loan Calculator", 6390, 4700},
+    {"Home &Budget", 600, 6000},
+    {"&Web Site", 2530, 6000},
+    {"&Help", 4455, 6000},
+    {"E&xit", 6390, 6000},
 };
 
 // Counts nested start-up runs: a display switch re-runs start-up from inside it.
@@ -71,7 +76,10 @@ Startfrm::Startfrm(Program &program, ToolOpener &tools, QWidget *parent)
 
 Startfrm::~Startfrm() = default;
 
-int Startfrm::px(double twips) const { return twipsToPixels(twips, logicalDpiX()); }
+int Startfrm::px(double twips) const
+{
+    return twipsToPixels(twips, logicalDpiX());
+}
 
 void Startfrm::buildPanel()
 {
@@ -110,9 +118,9 @@ void Startfrm::buildPanel()
     // family the system lacks costs a slow fallback search at start-up.
     QFont buttonFont = font();
     buttonFont.setPointSizeF(8.25);
-    void (Startfrm::*actions[8])() = {&Startfrm::openActuarial, &Startfrm::openCalculator, &Startfrm::openHomeCalc,
-                                      &Startfrm::openLoan,      &Startfrm::openBudget,     &Startfrm::openWebSite,
-                                      &Startfrm::showOverview,  &Startfrm::exitProgram};
+    void (Startfrm::*actions[8])() = {
+        &Startfrm::openActuarial, &Startfrm::openCalculator, &Startfrm::openHomeCalc, &Startfrm::openLoan,
+        &Startfrm::openBudget,    &Startfrm::openWebSite,    &Startfrm::showOverview, &Startfrm::exitProgram};
     for (int i = 0; i < 8; ++i) {
         auto *button = new WrapButton(QString::fromLatin1(buttonSpecs[i].caption), m_panel);
         button->setObjectName(QStringLiteral("SSCommand1(%1)").arg(i));
@@ -159,7 +167,8 @@ void Startfrm::buildMenus()
     m_displayMenu->setObjectName(QStringLiteral("mOP"));
     m_displayMenu->menuAction()->setObjectName(QStringLiteral("mOP"));
     m_fullScreen = addItem(m_displayMenu, "mOPF", tr("&Full Screen Display"), &Startfrm::switchToFullScreen);
-    m_smallerScreen = addItem(m_displayMenu, "mOPS", tr("&Smaller Screen Display"), &Startfrm::switchToSmallerScreen);
+    m_smallerScreen =
+        addItem(m_displayMenu, "mOPS", tr("&Smaller Screen Display"), &Startfrm::switchToSmallerScreen);
     for (QAction *a : {m_fullScreen, m_smallerScreen})
         a->setCheckable(true);
     m_optionsMenu->addSeparator();
@@ -189,7 +198,10 @@ void Startfrm::buildMenus()
     addItem(help, "mHVISTA", tr("&VISTA Compatibility Issues"), &Startfrm::openVistaPage);
 }
 
-void Startfrm::setScreenGeometry(const QRect &screen) { m_screen = screen; }
+void Startfrm::setScreenGeometry(const QRect &screen)
+{
+    m_screen = screen;
+}
 
 QRect Startfrm::screenRect() const
 {
@@ -206,10 +218,11 @@ void Startfrm::start()
         // Shown once; the program then carries on with default settings.
         if (m_program.settings.anyUnreadable())
             m_program.prompter.message(
-                this, {QStringLiteral("Loading Error"),
-                       QStringLiteral("The files used by this activity cannot be loaded.  Either files are missing "
-                                      "or corrupted.  Please re-install the program."),
-                       Icon::Critical, int(Button::Ok), Button::Ok});
+                this,
+                {QStringLiteral("Loading Error"),
+                 QStringLiteral("The files used by this activity cannot be loaded.  Either files are missing "
+                                "or corrupted.  Please re-install the program."),
+                 Icon::Critical, int(Button::Ok), Button::Ok});
     }
     startUp();
 }
@@ -246,15 +259,17 @@ void Startfrm::displayCheck()
 {
     const QRect screen = screenRect();
     const double dpi = logicalDpiX();
-    if (pixelsToTwips(screen.width(), dpi) < minimumScreenWidth
-        || pixelsToTwips(screen.height(), dpi) < minimumScreenHeight) {
+    if (pixelsToTwips(screen.width(), dpi) < minimumScreenWidth ||
+        pixelsToTwips(screen.height(), dpi) < minimumScreenHeight) {
         m_program.prompter.inform(
             this, QStringLiteral("Program Display Option"),
-            QStringLiteral("Monitor Resolution Settings (Screen Area) and Program Size requirements are at least "
-                           "800 by 600 or Higher.")
-                + u'\r'
-                + QStringLiteral("If you do not set your screen resolution to this setting or higher this program "
-                                 "will not function properly!"));
+            QStringLiteral(
+                "Monitor Resolution Settings (Screen Area) and Program Size requirements are at least "
+                "800 by 600 or Higher.") +
+                u'\r' +
+                QStringLiteral(
+                    "If you do not set your screen resolution to this setting or higher this program "
+                    "will not function properly!"));
         switchToFullScreen();
     } else if (m_program.state.displayMode == DisplayMode::Smaller) {
         // The size is the outer size; the frame's share comes off the client area.
@@ -275,7 +290,8 @@ void Startfrm::recordGeometry()
 void Startfrm::centrePanel()
 {
     const QSize outer = m_program.state.launcherSize;
-    m_panel->move(outer.width() / 2 - m_panel->width() / 2, outer.height() / 2 - m_panel->height() / 2 - px(360));
+    m_panel->move(outer.width() / 2 - m_panel->width() / 2,
+                  outer.height() / 2 - m_panel->height() / 2 - px(360));
     m_faceLabel->move(m_panel->pos() + QPoint(px(150), px(150)));
 }
 
@@ -299,7 +315,10 @@ void Startfrm::applyBackgroundColour()
     m_faceLabel->setPalette(face);
 }
 
-void Startfrm::showCaption() { setWindowTitle(captionWithFamilyName(m_program.state.familyName)); }
+void Startfrm::showCaption()
+{
+    setWindowTitle(captionWithFamilyName(m_program.state.familyName));
+}
 
 void Startfrm::changeEvent(QEvent *event)
 {
@@ -383,8 +402,8 @@ bool Startfrm::eventFilter(QObject *watched, QEvent *event)
 {
     // A right-button click anywhere on the launcher's face opens the Options
     // menu; it never reaches a button, so no tool opens by accident.
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick
-        || event->type() == QEvent::MouseButtonRelease) {
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick ||
+        event->type() == QEvent::MouseButtonRelease) {
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::RightButton) {
             if (event->type() == QEvent::MouseButtonRelease)
@@ -409,16 +428,43 @@ void Startfrm::askFamilyName()
     showCaption();
 }
 
-void Startfrm::openTool(ToolId tool) { m_tools.open(tool, this); }
-void Startfrm::openActuarial() { openTool(ToolId::Actuarial); }
-void Startfrm::openCalculator() { openTool(ToolId::SciCalc); }
-void Startfrm::openHomeCalc() { openTool(ToolId::HomeCalc); }
-void Startfrm::openLoan() { openTool(ToolId::Loan); }
-void Startfrm::openBudget() { openTool(ToolId::Budget); }
+void Startfrm::openTool(ToolId tool)
+{
+    m_tools.open(tool, this);
+}
+void Startfrm::openActuarial()
+{
+    openTool(ToolId::Actuarial);
+}
+void Startfrm::openCalculator()
+{
+    openTool(ToolId::SciCalc);
+}
+void Startfrm::openHomeCalc()
+{
+    openTool(ToolId::HomeCalc);
+}
+void Startfrm::openLoan()
+{
+    openTool(ToolId::Loan);
+}
+void Startfrm::openBudget()
+{
+    openTool(ToolId::Budget);
+}
 
-void Startfrm::showOverview() { m_program.platform.showHelp(1000); }
-void Startfrm::openWebSite() { m_program.platform.openWebPage(QString()); }
-void Startfrm::openVistaPage() { m_program.platform.openWebPage(QStringLiteral("vista_install_issues.htm")); }
+void Startfrm::showOverview()
+{
+    m_program.platform.showHelp(1000);
+}
+void Startfrm::openWebSite()
+{
+    m_program.platform.openWebPage(QString());
+}
+void Startfrm::openVistaPage()
+{
+    m_program.platform.openWebPage(QStringLiteral("vista_install_issues.htm"));
+}
 
 void Startfrm::openAbout()
 {
@@ -433,8 +479,16 @@ void Startfrm::openAbout()
     m_about->show();
 }
 
-About1 *Startfrm::aboutWindow() const { return m_about.data(); }
+About1 *Startfrm::aboutWindow() const
+{
+    return m_about.data();
+}
 
-void Startfrm::exitProgram() { Q_EMIT exitRequested(); }
+// An open tool may still hold unsaved work: it asks first and may keep the program open.
+void Startfrm::exitProgram()
+{
+    if (m_tools.closeAll())
+        Q_EMIT exitRequested();
+}
 
 } // namespace tq

@@ -4,14 +4,28 @@
 
 namespace tq {
 
-void ToolOpener::registerTool(ToolId tool, Factory factory) { m_factories[tool] = std::move(factory); }
+void ToolOpener::registerTool(ToolId tool, Factory factory)
+{
+    m_factories[tool] = std::move(factory);
+}
 
-bool ToolOpener::isRegistered(ToolId tool) const { return m_factories.count(tool) != 0; }
+bool ToolOpener::isRegistered(ToolId tool) const
+{
+    return m_factories.count(tool) != 0;
+}
 
 QWidget *ToolOpener::window(ToolId tool) const
 {
     const auto it = m_windows.find(tool);
     return it == m_windows.end() ? nullptr : it->second.data();
+}
+
+bool ToolOpener::closeAll()
+{
+    for (auto &[tool, window] : m_windows)
+        if (window && window->isVisible() && !window->close())
+            return false;
+    return true;
 }
 
 QWidget *ToolOpener::open(ToolId tool, QWidget *launcher)

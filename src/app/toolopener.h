@@ -26,6 +26,9 @@ public:
     QWidget *open(ToolId tool, QWidget *launcher);
     // The open window of the tool, or nullptr.
     QWidget *window(ToolId tool) const;
+    // Asks every open tool window to close; false as soon as one refuses
+    // (the budget's save prompt answered Cancel).
+    bool closeAll();
 
 private:
     Program &m_program;

@@ -233,7 +233,7 @@ void BudgetModel::setMarkedRow(int row)
     m_markedRow = row;
     for (const int r : {old, row})
         if (r >= 0 && r < budgetItemRows)
-            Q_EMIT dataChanged(index(r, 0), index(r, budgetColumns - 1), {MarkedRole});
+            Q_EMIT dataChanged(index(r, 0), index(r, budgetColumns - 1), {MarkedRole, Qt::BackgroundRole});
 }
 
 BudgetNotices BudgetModel::recomputeAmountsOf(const BudgetRow &row)
@@ -293,6 +293,8 @@ QVariant BudgetModel::data(const QModelIndex &index, int role) const
     }
     case MarkedRole:
         return index.row() == m_markedRow;
+    case Qt::BackgroundRole:
+        return index.row() == m_markedRow ? QVariant(markedColour) : QVariant();
     default:
         return {};
     }

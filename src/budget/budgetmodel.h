@@ -26,9 +26,11 @@ class BudgetModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    // bool: the row is marked for deletion while its question is open; the
-    // window paints it red.
-    static constexpr int MarkedRole = Qt::UserRole + 1;
+    // bool: the row is marked for deletion while its question is open; its
+    // cells then answer Qt::BackgroundRole with red as a colour number.
+    // Qt::UserRole + 1 is taken by the grid's picture role.
+    static constexpr int MarkedRole = Qt::UserRole + 2;
+    static constexpr quint32 markedColour = 0x000000FF; // red, 0x00BBGGRR
     static constexpr int itemColumn = 0;
 
     explicit BudgetModel(QObject *parent = nullptr);

@@ -56,8 +56,14 @@ ToolWindow::ToolWindow(Program &program, QWidget *launcher, ToolWindowConfig con
         connect(m_menus->edit, &QMenu::aboutToShow, this, &ToolWindow::syncMenusWithResults);
     if (m_menus->context)
         connect(m_menus->context, &QMenu::aboutToShow, this, &ToolWindow::syncMenusWithResults);
-    m_popup = new RightClickPopup([this] { return popupMenu(); }, this);
-    for (QWidget *w : {static_cast<QWidget *>(form), static_cast<QWidget *>(m_image), static_cast<QWidget *>(m_panel)})
+    m_popup = new RightClickPopup(
+        [this] {
+            aboutToPopUp();
+            return popupMenu();
+        },
+        this);
+    for (QWidget *w :
+         {static_cast<QWidget *>(form), static_cast<QWidget *>(m_image), static_cast<QWidget *>(m_panel)})
         m_popup->watch(w);
 
     buildToolbars();
@@ -76,11 +82,20 @@ ToolWindow::ToolWindow(Program &program, QWidget *launcher, ToolWindowConfig con
     showIdleStatus();
 }
 
-ToolWindow::~ToolWindow() { delete m_layout; }
+ToolWindow::~ToolWindow()
+{
+    delete m_layout;
+}
 
-bool ToolWindow::isFullScreenDisplay() const { return m_program.state.displayMode == DisplayMode::FullScreen; }
+bool ToolWindow::isFullScreenDisplay() const
+{
+    return m_program.state.displayMode == DisplayMode::FullScreen;
+}
 
-int ToolWindow::twipsToPx(int twips) const { return twipsToPixels(twips, logicalDpiX()); }
+int ToolWindow::twipsToPx(int twips) const
+{
+    return twipsToPixels(twips, logicalDpiX());
+}
 
 // ---- building ---------------------------------------------------------------
 
@@ -189,8 +204,9 @@ void ToolWindow::applyBackground()
         }
         return;
     }
-    const QColor colour = bg.kind == BackgroundValue::Kind::SystemDefault ? systemDefaultColor()
-                                                                          : colorFromNumber(bg.colour, palette());
+    const QColor colour = bg.kind == BackgroundValue::Kind::SystemDefault
+                              ? systemDefaultColor()
+                              : colorFromNumber(bg.colour, palette());
     QPalette p = centralWidget()->palette();
     p.setColor(QPalette::Window, colour);
     centralWidget()->setPalette(p);
@@ -251,7 +267,10 @@ void ToolWindow::choosePanelColour()
     showIdleStatus();
 }
 
-void ToolWindow::markColoursChanged() { m_colourChanged = true; }
+void ToolWindow::markColoursChanged()
+{
+    m_colourChanged = true;
+}
 
 void ToolWindow::storeColourChoice()
 {
@@ -274,7 +293,10 @@ void ToolWindow::placeInPanel(QWidget *widget, const QRect &twips)
     widget->show();
 }
 
-void ToolWindow::placeScaled(QWidget *widget, const QRect &twips) { m_layout->add(widget, twips); }
+void ToolWindow::placeScaled(QWidget *widget, const QRect &twips)
+{
+    m_layout->add(widget, twips);
+}
 
 void ToolWindow::placePanelOnLoad()
 {
@@ -377,12 +399,23 @@ void ToolWindow::closeEvent(QCloseEvent *event)
 void ToolWindow::runCommand(FrameCommand command)
 {
     switch (command) {
-    case FrameCommand::PanelColour: choosePanelColour(); break;
-    case FrameCommand::Copy: copyResults(); break;
-    case FrameCommand::Print: openReport(); break;
-    case FrameCommand::Help: showHelp(); break;
-    case FrameCommand::Exit: exitStep(); break;
-    case FrameCommand::Custom: break;
+    case FrameCommand::PanelColour:
+        choosePanelColour();
+        break;
+    case FrameCommand::Copy:
+        copyResults();
+        break;
+    case FrameCommand::Print:
+        openReport();
+        break;
+    case FrameCommand::Help:
+        showHelp();
+        break;
+    case FrameCommand::Exit:
+        exitStep();
+        break;
+    case FrameCommand::Custom:
+        break;
     }
 }
 
@@ -422,7 +455,10 @@ void ToolWindow::openReport()
         m_preview->open();
 }
 
-void ToolWindow::showHelp() { m_program.platform.showHelp(currentHelpId()); }
+void ToolWindow::showHelp()
+{
+    m_program.platform.showHelp(currentHelpId());
+}
 
 int ToolWindow::currentHelpId() const
 {
@@ -476,11 +512,20 @@ void ToolWindow::restoreSideToolbars()
         placePanelOnActivation();
 }
 
-QString ToolWindow::statusText() const { return m_status->text(); }
+QString ToolWindow::statusText() const
+{
+    return m_status->text();
+}
 
-void ToolWindow::setStatusText(const QString &text) { m_status->setText(text.isEmpty() ? m_config.caption : text); }
+void ToolWindow::setStatusText(const QString &text)
+{
+    m_status->setText(text.isEmpty() ? m_config.caption : text);
+}
 
-void ToolWindow::showIdleStatus() { m_status->setText(m_config.caption); }
+void ToolWindow::showIdleStatus()
+{
+    m_status->setText(m_config.caption);
+}
 
 // ---- results ------------------------------------------------------------------
 
@@ -501,7 +546,10 @@ void ToolWindow::setResultsAvailable(bool copy, bool print)
     }
 }
 
-bool ToolWindow::hasResults() const { return m_copyAvailable || m_printAvailable; }
+bool ToolWindow::hasResults() const
+{
+    return m_copyAvailable || m_printAvailable;
+}
 
 void ToolWindow::syncMenusWithResults()
 {
@@ -520,7 +568,10 @@ void ToolWindow::syncMenusWithResults()
 
 // ---- subclass helpers and accessors ---------------------------------------------
 
-void ToolWindow::installContextPopup(QWidget *widget) { m_popup->watch(widget); }
+void ToolWindow::installContextPopup(QWidget *widget)
+{
+    m_popup->watch(widget);
+}
 
 void ToolWindow::attachReportPreview(ReportPreview *preview)
 {
@@ -542,13 +593,25 @@ void ToolWindow::attachReportPreview(ReportPreview *preview)
                 }});
 }
 
-QMenu *ToolWindow::addToolMenu(const QString &title, const QString &name) { return m_menus->insertMenu(title, name); }
+QMenu *ToolWindow::addToolMenu(const QString &title, const QString &name)
+{
+    return m_menus->insertMenu(title, name);
+}
 
-bool ToolWindow::isPreviewShown() const { return m_preview && m_preview->isShown(); }
+bool ToolWindow::isPreviewShown() const
+{
+    return m_preview && m_preview->isShown();
+}
 
-QWidget *ToolWindow::mainPanel() const { return m_panel; }
+QWidget *ToolWindow::mainPanel() const
+{
+    return m_panel;
+}
 
-ReportPreview *ToolWindow::reportPreview() const { return m_preview; }
+ReportPreview *ToolWindow::reportPreview() const
+{
+    return m_preview;
+}
 
 QAction *ToolWindow::sideButton(int number) const
 {
@@ -559,8 +622,10 @@ QAction *ToolWindow::sideButton(int number) const
 void ToolWindow::installGridPopup(Grid *grid)
 {
     connect(grid, &Grid::mouseReleased, this, [this](Qt::MouseButton button) {
-        if (button == Qt::RightButton)
+        if (button == Qt::RightButton) {
+            aboutToPopUp();
             popupMenu()->popup(QCursor::pos());
+        }
     });
 }
 

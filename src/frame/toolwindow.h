@@ -80,8 +80,8 @@ public:
 
     // The frame's commands, as menus, popup and toolbars run them.
     void runCommand(FrameCommand command);
-    void exitStep();           // colour question, leave values, close
-    void choosePanelColour();  // question, colour dialog; stored only by the exit step
+    void exitStep();          // colour question, leave values, close
+    void choosePanelColour(); // question, colour dialog; stored only by the exit step
     void showHelp();
 
     QString statusText() const;
@@ -104,8 +104,8 @@ public:
     QAction *sideButton(int number) const; // 1-based
     FrameStatusBar *frameStatusBar() const { return m_status; }
     QMenu *optionsMenu() const;
-    QMenu *editMenu() const;   // nullptr without copy
-    QMenu *popupMenu() const;  // `mV`, or the Options menu when that is the popup
+    QMenu *editMenu() const;  // nullptr without copy
+    QMenu *popupMenu() const; // `mV`, or the Options menu when that is the popup
 
 protected:
     Program &program() const { return m_program; }
@@ -141,13 +141,15 @@ protected:
     // the Edit menu and the popup enable their items from it when opened.
     virtual bool hasResults() const;
     virtual void copyResults() {}
-    virtual void openReport();                 // default: the preview opens
+    virtual void openReport(); // default: the preview opens
     virtual void onActivated() {}
     virtual bool confirmExit() { return true; } // false keeps the window open
-    virtual void storeColourChoice();          // default: the panel colour record
+    virtual void storeColourChoice();           // default: the panel colour record
     virtual void storeLeaveValues() {}
-    virtual void onEscape();                   // default: preview rules, else close
+    virtual void onEscape(); // default: preview rules, else close
     virtual void onCustomSideButton(int number) { Q_UNUSED(number); }
+    // Runs before a right-button release pops the popup menu up.
+    virtual void aboutToPopUp() {}
 
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

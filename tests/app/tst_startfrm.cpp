@@ -6,6 +6,7 @@
 #include "components/colours.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -150,7 +151,8 @@ private Q_SLOTS:
         f.window->start();
         const QWidget *panel = f.child<QWidget>(QStringLiteral("Panel3D7"));
         const QSize outer = f.program().state.launcherSize;
-        QCOMPARE(panel->pos(), QPoint(outer.width() / 2 - panel->width() / 2, outer.height() / 2 - panel->height() / 2 - 24));
+        QCOMPARE(panel->pos(), QPoint(outer.width() / 2 - panel->width() / 2,
+                                      outer.height() / 2 - panel->height() / 2 - 24));
     }
 
     void smallScreenWarnsTwiceAndGoesFullScreen()
@@ -159,10 +161,11 @@ private Q_SLOTS:
         RecordFile(f.path("GColor3.Fil"), 20).writeString(35, QStringLiteral("Yes"));
         f.window->setScreenGeometry(QRect(0, 0, 640, 480));
         f.window->start();
-        const QString text = QStringLiteral(
-            "Monitor Resolution Settings (Screen Area) and Program Size requirements are at least 800 by 600 or "
-            "Higher.\rIf you do not set your screen resolution to this setting or higher this program will not "
-            "function properly!");
+        const QString text = QStringLiteral("Monitor Resolution Settings (Screen Area) and Program Size "
+                                            "requirements are at least 800 by 600 or "
+                                            "Higher.\rIf you do not set your screen resolution to this "
+                                            "setting or higher this program will not "
+                                            "function properly!");
         QCOMPARE(f.t.prompter.prompts.size(), 2);
         for (const Prompt &p : f.t.prompter.prompts) {
             QCOMPARE(p.title, QStringLiteral("Program Display Option"));
@@ -187,12 +190,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("deleteAnswer"); // 0: not asked
         QTest::addColumn<QString>("stored");
-        QTest::newRow("24 characters keep 15") << "" << "ABCDEFGHIJKLMNOPQRSTUVWX" << 0 << "ABCDEFGHIJKLMNO";
-        QTest::newRow("15 characters whole") << "" << "ABCDEFGHIJKLMNO" << 0 << "ABCDEFGHIJKLMNO";
-        QTest::newRow("replace") << "Smith" << "Jones" << 0 << "Jones";
-        QTest::newRow("cancel then No keeps") << "Smith" << "" << int(Button::No) << "Smith";
-        QTest::newRow("cancel then Yes deletes") << "Smith" << "" << int(Button::Yes) << "";
-        QTest::newRow("no name, cancel") << "" << "" << 0 << "";
+        QTest::newRow("24 characters keep 15") << ""
+                                               << "ABCDEFGHIJKLMNOPQRSTUVWX" << 0 << "ABCDEFGHIJKLMNO";
+        QTest::newRow("15 characters whole") << ""
+                                             << "ABCDEFGHIJKLMNO" << 0 << "ABCDEFGHIJKLMNO";
+        QTest::newRow("replace") << "Smith"
+                                 << "Jones" << 0 << "Jones";
+        QTest::newRow("cancel then No keeps") << "Smith"
+                                              << "" << int(Button::No) << "Smith";
+        QTest::newRow("cancel then Yes deletes") << "Smith"
+                                                 << "" << int(Button::Yes) << "";
+        QTest::newRow("no name, cancel") << ""
+                                         << "" << 0 << "";
     }
     void familyName()
     {
@@ -225,7 +234,8 @@ private Q_SLOTS:
         f.t.prompter.verifyAllUsed();
         QCOMPARE(f.program().settings.familyName(), stored);
         QCOMPARE(f.program().state.familyName, stored);
-        QCOMPARE(f.window->windowTitle(), stored.isEmpty() ? QStringLiteral("Tallyquill 2007") : stored + QStringLiteral(" Tallyquill 2007"));
+        QCOMPARE(f.window->windowTitle(), stored.isEmpty() ? QStringLiteral("Tallyquill 2007")
+                                                           : stored + QStringLiteral(" Tallyquill 2007"));
         QVERIFY(QFileInfo(f.path("PREFNAME.FIL")).size() >= 2); // written even when empty
     }
 
@@ -248,14 +258,16 @@ private Q_SLOTS:
         f.window->start();
         f.t.prompter.answer(Button(answer));
         if (answer == int(Button::Yes))
-            f.t.prompter.answerColour(pickColour ? std::optional<QColor>(QColor(0x10, 0x20, 0x30)) : std::nullopt);
+            f.t.prompter.answerColour(pickColour ? std::optional<QColor>(QColor(0x10, 0x20, 0x30))
+                                                 : std::nullopt);
         f.action("mOBC")->trigger();
         f.t.prompter.verifyAllUsed();
 
         const Prompt &question = f.t.prompter.prompts.at(0);
         QCOMPARE(question.title, QStringLiteral("Background Color"));
-        QCOMPARE(question.text, QStringLiteral("Select New Color or Use System Default Color?\r\rYes = Color Selection "
-                                               "Panel will appear.\rNo = Current System Default Color will be selected."));
+        QCOMPARE(question.text,
+                 QStringLiteral("Select New Color or Use System Default Color?\r\rYes = Color Selection "
+                                "Panel will appear.\rNo = Current System Default Color will be selected."));
         QCOMPARE(question.icon, Icon::Information);
         QCOMPARE(question.buttons, int(Button::Yes) | int(Button::No) | int(Button::Cancel));
         if (answer == int(Button::Yes))
@@ -264,8 +276,9 @@ private Q_SLOTS:
         QFile file(f.path("PREF3.Fil"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll().mid(20, record.size() ? record.size() : 100), record);
-        const QColor expected = record.isEmpty() ? QColor(Qt::blue)
-                              : answer == int(Button::No) ? systemDefaultColor() : QColor(0x10, 0x20, 0x30);
+        const QColor expected = record.isEmpty()            ? QColor(Qt::blue)
+                                : answer == int(Button::No) ? systemDefaultColor()
+                                                            : QColor(0x10, 0x20, 0x30);
         QCOMPARE(backgroundOf(f), expected);
     }
 
@@ -326,7 +339,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("target");
         for (int i = 0; i < 8; ++i)
-            QTest::newRow(qPrintable(QStringLiteral("SSCommand1(%1)").arg(i))) << QStringLiteral("SSCommand1(%1)").arg(i);
+            QTest::newRow(qPrintable(QStringLiteral("SSCommand1(%1)").arg(i)))
+                << QStringLiteral("SSCommand1(%1)").arg(i);
         for (const char *name : {"Image1", "Label2", "Panel3D7", "StartfrmBackground"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
@@ -335,7 +349,10 @@ private Q_SLOTS:
         QFETCH(QString, target);
         LauncherFixture f;
         int opened = 0;
-        f.tools.registerTool(ToolId::Actuarial, [&](Program &, QWidget *) { ++opened; return new QWidget; });
+        f.tools.registerTool(ToolId::Actuarial, [&](Program &, QWidget *) {
+            ++opened;
+            return new QWidget;
+        });
         f.window->start();
         QSignalSpy exits(f.window.get(), &Startfrm::exitRequested);
         QWidget *widget = f.child<QWidget>(target);
@@ -402,13 +419,38 @@ private Q_SLOTS:
         LauncherFixture f;
         QList<int> opened;
         for (ToolId id : {ToolId::HomeCalc, ToolId::Loan, ToolId::Actuarial, ToolId::Budget, ToolId::SciCalc})
-            f.tools.registerTool(id, [&opened, id](Program &, QWidget *) { opened << int(id); return new QWidget; });
+            f.tools.registerTool(id, [&opened, id](Program &, QWidget *) {
+                opened << int(id);
+                return new QWidget;
+            });
         f.window->start();
         QTest::mouseClick(f.child<QPushButton>(QStringLiteral("SSCommand1(%1)").arg(button)), Qt::LeftButton);
         delete f.tools.window(ToolId(tool));
         f.window->findChild<QAction *>(item)->trigger();
         QCOMPARE(opened, (QList<int>{tool, tool}));
         delete f.tools.window(ToolId(tool));
+    }
+
+    void exitWaitsForToolsThatRefuseToClose()
+    {
+        struct Refusing : QWidget {
+            bool refuse = true;
+            void closeEvent(QCloseEvent *event) override { event->setAccepted(!refuse); }
+        };
+        LauncherFixture f;
+        QPointer<Refusing> tool;
+        f.tools.registerTool(ToolId::Budget, [&](Program &, QWidget *) { return tool = new Refusing; });
+        f.window->start();
+        QSignalSpy exits(f.window.get(), &Startfrm::exitRequested);
+        f.action("mFHBud")->trigger();
+        f.action("mOE")->trigger();
+        QCOMPARE(exits.count(), 0);
+        QVERIFY(tool->isVisible());
+        tool->refuse = false;
+        f.action("mOE")->trigger();
+        QCOMPARE(exits.count(), 1);
+        QVERIFY(!tool->isVisible());
+        delete tool;
     }
 
     void helpWebAndExit()
@@ -422,7 +464,8 @@ private Q_SLOTS:
         QTest::mouseClick(f.child<QPushButton>(QStringLiteral("SSCommand1(5)")), Qt::LeftButton);
         f.action("mHWeb")->trigger();
         f.action("mHVISTA")->trigger();
-        QCOMPARE(f.t.platform.webPages, (QStringList{QString(), QString(), QStringLiteral("vista_install_issues.htm")}));
+        QCOMPARE(f.t.platform.webPages,
+                 (QStringList{QString(), QString(), QStringLiteral("vista_install_issues.htm")}));
         QTest::mouseClick(f.child<QPushButton>(QStringLiteral("SSCommand1(7)")), Qt::LeftButton);
         f.action("mOE")->trigger();
         QCOMPARE(exits.count(), 2);
@@ -440,8 +483,14 @@ private Q_SLOTS:
                  (QStringList{"mHI", "-", "mHA", "-", "mHWeb", "-", "mHVISTA"}));
         QVERIFY(f.action("mHWeb")->text().startsWith(QStringLiteral("&View ")));
 
-        const QStringList captions{"&Actuarial Calculator", "&Calculator", "&Home Calculator", "&Loan Calculator",
-                                   "Home &Budget", "&Web Site", "&Help", "E&xit"};
+        const QStringList captions{"&Actuarial Calculator",
+                                   "&Calculator",
+                                   "&Home Calculator",
+                                   "&Loan Calculator",
+                                   "Home &Budget",
+                                   "&Web Site",
+                                   "&Help",
+                                   "E&xit"};
         const QList<QPoint> twips{{600, 4700}, {2530, 4700}, {4455, 4700}, {6390, 4700},
                                   {600, 6000}, {2530, 6000}, {4455, 6000}, {6390, 6000}};
         for (int i = 0; i < 8; ++i) {
@@ -491,8 +540,9 @@ private Q_SLOTS:
         QCOMPARE(f.t.prompter.prompts.size(), 1);
         const Prompt &p = f.t.prompter.last();
         QCOMPARE(p.title, QStringLiteral("Loading Error"));
-        QCOMPARE(p.text, QStringLiteral("The files used by this activity cannot be loaded.  Either files are missing or "
-                                        "corrupted.  Please re-install the program."));
+        QCOMPARE(p.text, QStringLiteral(
+                             "The files used by this activity cannot be loaded.  Either files are missing or "
+                             "corrupted.  Please re-install the program."));
         QCOMPARE(p.icon, Icon::Critical);
         QCOMPARE(p.buttons, int(Button::Ok));
         // The launcher carries on with the defaults.

@@ -1,84 +1,79 @@
-// The budget grid's background selector with its thumbnails, and the grid on
-// the window colour, a chosen colour and pictures.
+// The home budget window: empty, the Rent and Food example, a month with a red
+// balance and a row marked for deletion, in both display modes.
 #include "snapshot.h"
 
-#include "budget/budgetgridcolours.h"
-#include "budget/gridbackgroundselector.h"
-#include "common/twips.h"
+#include "budget/budget1.h"
 #include "components/grid.h"
-#include "wallpapers.h"
-
-#include <QPalette>
 
 namespace {
 
-// The pictures an install ships, in the scene's program folder.
-void paintPictures(const tq::Program &program)
+using tq::Budget1;
+using tq::BudgetModel;
+
+void rentAndFood(Budget1 &w)
 {
-    for (int n = 1; n <= tq::pictures::wallpaperCount; ++n)
-        tq::pictures::paintWallpaper(n).save(program.folder.filePath(QStringLiteral("WP%1.jpg").arg(n)));
+    BudgetModel &m = w.model();
+    m.enterCell(0, BudgetModel::itemColumn, QStringLiteral("Rent"));
+    m.enterCell(0, BudgetModel::columnOfMonth(0), QStringLiteral("800"));
+    m.copyRight(0, BudgetModel::columnOfMonth(0));
+    m.enterCell(1, BudgetModel::itemColumn, QStringLiteral("Food"));
+    m.enterCell(1, BudgetModel::columnOfMonth(0), QStringLiteral("200.50"));
+    m.setIncome(0, QStringLiteral("2500.00"));
+    m.copyIncomeRight(0);
 }
 
-struct BudgetGridScene {
-    QWidget panel;
-    tq::Grid *grid;
-    tq::BudgetGridColours *colours;
-    tq::GridBackgroundSelector *selector;
+void redBalance(Budget1 &w)
+{
+    rentAndFood(w);
+    w.model().setIncome(2, QStringLiteral("700.00"));
+}
 
-    explicit BudgetGridScene(tq::Program &program)
-        : grid(new tq::Grid(&panel)), colours(new tq::BudgetGridColours(program, *grid, &panel)),
-          selector(new tq::GridBackgroundSelector(*colours, &panel))
-    {
-        paintPictures(program);
-        QPalette face = panel.palette();
-        face.setColor(QPalette::Window, QColor(0x00, 0x80, 0x80));
-        panel.setPalette(face);
-        panel.setAutoFillBackground(true);
-        panel.resize(900, 560);
-        grid->setGeometry(10, 10, 880, 540);
-        fill();
-        colours->load();
-        selector->move(0, tq::twipsToPixels(120));
-        panel.show();
-    }
+void markedRow(Budget1 &w)
+{
+    rentAndFood(w);
+    w.model().setMarkedRow(1);
+}
 
-    void fill()
-    {
-        grid->setRows(51);
-        grid->setCols(14);
-        const QStringList months{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-        grid->setRowTexts(0, QStringList{QString(), QStringLiteral("Item")} + months);
-        grid->setColWidth(1, 1800);
-        const QStringList items{"Rent", "Groceries", "Electricity", "Car Payment", "Insurance", "Telephone"};
-        const QStringList amounts{"850.00", "320.50", "75.25", "289.99", "110.00", "45.60"};
-        for (int r = 0; r < items.size(); ++r)
-            grid->setRowTexts(r + 1, {QString(), items[r], amounts[r], amounts[r], amounts[r], amounts[r]});
-    }
-};
+void scene(tq::snapshot::Context &ctx, const QString &name, bool fullScreen, void (*before)(Budget1 &))
+{
+    ctx.useDisplay(fullScreen ? tq::DisplayMode::FullScreen : tq::DisplayMode::Smaller);
+    tq::snapshot::renderToolWindow<Budget1>(ctx, name, [before](Budget1 &w) {
+        if (before)
+            before(w);
+    });
+}
 
 } // namespace
 
-TQ_SNAPSHOT_SCENE("budget-background-selector")
+TQ_SNAPSHOT_SCENE("budget-empty-smaller")
 {
-    BudgetGridScene scene(ctx.program);
-    scene.selector->toggle();
-    scene.selector->clickThumbnail(4);
-    QApplication::processEvents();
-    ctx.save(&scene.panel, QStringLiteral("budget-background-selector"));
+    scene(ctx, QStringLiteral("budget-empty-smaller"), false, nullptr);
 }
-
-TQ_SNAPSHOT_SCENE("budget-grid-backgrounds")
+TQ_SNAPSHOT_SCENE("budget-empty-full")
 {
-    BudgetGridScene scene(ctx.program);
-    QApplication::processEvents();
-    ctx.save(scene.grid, QStringLiteral("budget-grid-window-colour"));
-    scene.grid->setBackgroundColor(QColor(255, 250, 205));
-    ctx.save(scene.grid, QStringLiteral("budget-grid-colour"));
-    // Every picture behind the same figures, to check each keeps them readable.
-    for (int index = 0; index < tq::GridBackgroundSelector::thumbnailCount; ++index) {
-        scene.colours->preview(index);
-        QApplication::processEvents();
-        ctx.save(scene.grid, QStringLiteral("budget-grid-WP%1").arg(index + 1));
-    }
+    scene(ctx, QStringLiteral("budget-empty-full"), true, nullptr);
+}
+TQ_SNAPSHOT_SCENE("budget-rent-food-smaller")
+{
+    scene(ctx, QStringLiteral("budget-rent-food-smaller"), false, rentAndFood);
+}
+TQ_SNAPSHOT_SCENE("budget-rent-food-full")
+{
+    scene(ctx, QStringLiteral("budget-rent-food-full"), true, rentAndFood);
+}
+TQ_SNAPSHOT_SCENE("budget-red-balance-smaller")
+{
+    scene(ctx, QStringLiteral("budget-red-balance-smaller"), false, redBalance);
+}
+TQ_SNAPSHOT_SCENE("budget-red-balance-full")
+{
+    scene(ctx, QStringLiteral("budget-red-balance-full"), true, redBalance);
+}
+TQ_SNAPSHOT_SCENE("budget-delete-mark-smaller")
+{
+    scene(ctx, QStringLiteral("budget-delete-mark-smaller"), false, markedRow);
+}
+TQ_SNAPSHOT_SCENE("budget-delete-mark-full")
+{
+    scene(ctx, QStringLiteral("budget-delete-mark-full"), true, markedRow);
 }

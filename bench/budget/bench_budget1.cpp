@@ -1,0 +1,65 @@
+// The budget window over a full year file: opening it, and one cell edit
+// through the grid with the monthly rows following.
+#include "budget/budget1.h"
+#include "budget/yearfile.h"
+#include "components/grid.h"
+#include "components/program.h"
+#include "fullyear.h"
+#include "unattended.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace tq;
+
+namespace {
+
+struct FullYearProgram {
+    QTemporaryDir dir;
+    DefaultAnswerPrompter prompter;
+    SilentPlatform platform;
+    PinnedClock clock; // 2007
+    Program program{QDir(dir.path()), prompter, platform, clock};
+    QWidget launcher;
+    FullYearProgram()
+    {
+        program.state.displayMode = DisplayMode::Smaller;
+        program.state.launcherGeometry = QRect(0, 0, 800, 600);
+        yearfile::save(program.folder, 2007, bench::fullYear());
+    }
+};
+
+void openOnFullYear(benchmark::State &state)
+{
+    FullYearProgram p;
+    for (auto _ : state) {
+        auto *window = new Budget1(p.program, &p.launcher);
+        window->show();
+        QApplication::processEvents();
+        state.PauseTiming();
+        delete window;
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(openOnFullYear)->Unit(benchmark::kMillisecond);
+
+void oneCellEditThroughTheGrid(benchmark::State &state)
+{
+    FullYearProgram p;
+    Budget1 window(p.program, &p.launcher);
+    window.show();
+    QApplication::processEvents();
+    Grid *grid = window.form().grid;
+    int i = 0;
+    for (auto _ : state) {
+        grid->setText(1 + i % budgetItemRows, 2 + i % budgetMonths,
+                      i % 2 ? QStringLiteral("12.50") : QStringLiteral("99"));
+        QApplication::processEvents(); // the repaint of the cell and its month
+        ++i;
+    }
+    window.model().setModified(false);
+}
+BENCHMARK(oneCellEditThroughTheGrid)->Unit(benchmark::kMicrosecond);
+
+} // namespace

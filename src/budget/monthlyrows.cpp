@@ -1,0 +1,105 @@
+#include "budget/monthlyrows.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace tq {
+
+namespace {
+const QStringList monthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+}
+
+MonthlyRows::MonthlyRows(QWidget *parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setAutoFillBackground(true);
+    m_expenses = makeRow(QStringLiteral("Label3"), QStringLiteral("Total Expenses: "), 0);
+    m_income = makeRow(QStringLiteral("Label5"), QStringLiteral("Total Income: "), 1);
+    m_balance = makeRow(QStringLiteral("Label7"), QStringLiteral("Balance: "), 2);
+    for (QLabel *label : m_income) {
+        label->setCursor(Qt::PointingHandCursor);
+        label->setToolTip(QStringLiteral("Click to enter this month's income"));
+        label->installEventFilter(this);
+    }
+}
+
+MonthlyRows::Row MonthlyRows::makeRow(const QString &name, const QString &title, int index)
+{
+    auto *heading = new QLabel(title, this);
+    heading->setObjectName(QStringLiteral("Label2(%1)").arg(index));
+    heading->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_titles.at(size_t(index)) = heading;
+    Row row{};
+    for (int m = 0; m < budgetMonths; ++m) {
+        auto *label = new QLabel(this);
+        label->setObjectName(QStringLiteral("%1(%2)").arg(name).arg(m));
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setAccessibleName(title.trimmed() + u' ' + monthNames.at(m));
+        label->setAutoFillBackground(false);
+        row.at(size_t(m)) = label;
+    }
+    return row;
+}
+
+void MonthlyRows::showMonth(int month, const MonthFigures &figures)
+{
+    m_expenses.at(size_t(month))->setText(figures.expenses);
+    m_income.at(size_t(month))->setText(figures.income);
+    QLabel *balance = m_balance.at(size_t(month));
+    balance->setText(figures.balance);
+    QPalette p = palette();
+    if (figures.negative)
+        p.setColor(QPalette::WindowText, Qt::red);
+    balance->setPalette(p);
+}
+
+void MonthlyRows::setIncomeHighlight(int month, const QColor &colour)
+{
+    QLabel *label = m_income.at(size_t(month));
+    QPalette p = palette();
+    if (colour.isValid())
+        p.setColor(QPalette::Window, colour);
+    label->setPalette(p);
+    label->setAutoFillBackground(colour.isValid());
+}
+
+QList<QWidget *> MonthlyRows::labels() const
+{
+    QList<QWidget *> all(m_titles.begin(), m_titles.end());
+    for (const Row *row : {&m_expenses, &m_income, &m_balance})
+        all.append(QList<QWidget *>(row->begin(), row->end()));
+    return all;
+}
+
+bool MonthlyRows::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        for (int m = 0; m < budgetMonths; ++m)
+            if (watched == m_income.at(size_t(m))) {
+                Q_EMIT incomeClicked(m);
+                return true;
+            }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void MonthlyRows::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    const double w = width();
+    const int rowHeight = height() / 3;
+    const int gap = 2;
+    for (int r = 0; r < 3; ++r) {
+        const int top = r * rowHeight;
+        m_titles.at(size_t(r))->setGeometry(2, top, int(w * headColumns) - gap, rowHeight);
+        const Row &row = r == 0 ? m_expenses : r == 1 ? m_income : m_balance;
+        for (int m = 0; m < budgetMonths; ++m) {
+            const int left = int(w * (headColumns + m * monthColumn));
+            row.at(size_t(m))->setGeometry(left, top, int(w * monthColumn) - gap, rowHeight);
+        }
+    }
+}
+
+} // namespace tq

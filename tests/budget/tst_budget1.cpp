@@ -1,0 +1,487 @@
+#include "budget/budget1.h"
+#include "budget/yearfile.h"
+#include "budgetfixture.h"
+#include "components/grid.h"
+#include "fakes.h"
+#include "frame/activitytoolbar.h"
+#include "windowdriver.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolBar>
+#include <QToolButton>
+
+using namespace tq;
+using namespace tq::test;
+
+namespace {
+
+const QString invalidTitle = QStringLiteral("Invalid Cell Entry");
+const QString notNumbers = QStringLiteral("Cell entries must be numbers only!");
+const QString overLimit = QStringLiteral("Cell entries are limited to 9,999.99!");
+const QString savePrompt = QStringLiteral("Save changes made to 2007 budget before Exiting?");
+
+} // namespace
+
+class TestBudget1 : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> t;
+    std::unique_ptr<QWidget> launcher;
+    QPointer<Budget1> w;
+
+    void open() { w = openToolWindow<Budget1>(t->program, launcher.get()); }
+    void saveSheet(const BudgetSheet &sheet) { QVERIFY(yearfile::save(t->program.folder, 2007, sheet)); }
+    Grid *grid() const { return w->form().grid; }
+    QString cell(int row, int column) const { return w->model().text(row, column); }
+    QString label(const QString &name) const { return findNamed<QLabel>(w, name)->text(); }
+    QString yearFilePath(int year = 2007) const
+    {
+        return t->program.folder.filePath(yearfile::fileName(year));
+    }
+
+    // A click on a cell, in model rows and columns (item column 0).
+    void click(int row, int column)
+    {
+        const GridSpot spot = grid()->cellSpot(row + 1, column + 1);
+        QTest::mouseClick(spot.widget, Qt::LeftButton, {}, spot.rect.center());
+    }
+    // Types into a cell of the grid and leaves it with Enter.
+    void typeInto(int row, int column, const QString &keys)
+    {
+        click(row, column);
+        grid()->setFocus();
+        QTest::keyClicks(grid()->tableView(), keys.left(1));
+        QTest::keyClicks(QApplication::focusWidget(), keys.mid(1));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(!grid()->isEditing());
+    }
+    void enterYear(const QString &text)
+    {
+        replaceText(w, QStringLiteral("Combo1"), text);
+        QTest::keyClick(w->form().yearBox->lineEdit(), Qt::Key_Return);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        t = std::make_unique<TestProgram>();
+        useSmallerDisplay(t->program);
+        t->clock.fixed = QDateTime(QDate(2007, 3, 14), QTime(9, 30));
+        launcher = showLauncherStandIn();
+    }
+    void cleanup()
+    {
+        if (w)
+            w->model().setModified(false);
+        delete w;
+        launcher.reset();
+        t->prompter.verifyAllUsed();
+        t.reset();
+    }
+
+    void opensOnTodaysYearWithoutCreatingAFile()
+    {
+        open();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Home Budget"));
+        QCOMPARE(w->selectedYear(), 2007);
+        QCOMPARE(w->form().yearBox->currentText(), QStringLiteral("2007"));
+        QCOMPARE(w->form().yearBox->count(), 100);
+        QCOMPARE(label(QStringLiteral("Panel3D4")), QStringLiteral("C1:R1"));
+        QCOMPARE(label(QStringLiteral("Label3(0)")), QString());
+        QVERIFY(!w->model().isModified());
+        QVERIFY(t->prompter.prompts.isEmpty());
+        QVERIFY(!QFile::exists(yearFilePath()));
+        for (const int button : {15, 45, 46})
+            QVERIFY(w->topToolbar()->button(button)->isEnabled());
+    }
+
+    void familyNameInCaption()
+    {
+        t->program.state.familyName = QStringLiteral("Smith");
+        open();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Smith Home Budget"));
+    }
+
+    void cellEntryRules_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("limit") << "10000"
+                               << "9999.99" << overLimit;
+        QTest::newRow("half") << "0.5"
+                              << ".50" << QString();
+        QTest::newRow("negative") << "-3"
+                                  << "" << notNumbers;
+        QTest::newRow("text") << "abc"
+                              << "" << notNumbers;
+    }
+    void cellEntryRules()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, cell);
+        QFETCH(QString, message);
+        open();
+        if (!message.isEmpty())
+            t->prompter.answer(Button::Ok);
+        typeInto(0, 1, typed);
+        QCOMPARE(this->cell(0, 1), cell);
+        QCOMPARE(t->prompter.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        if (!message.isEmpty())
+            QCOMPARE(t->prompter.last().title, invalidTitle);
+        QCOMPARE(label(QStringLiteral("Panel3D4")), QStringLiteral("C2:R1"));
+    }
+
+    void editBoxCutsAtACommaAndRefusesQuotes()
+    {
+        open();
+        click(0, 1);
+        QLineEdit *box = w->form().editBox;
+        box->setFocus();
+        box->insert(QStringLiteral("1,5"));
+        QCOMPARE(box->text(), QStringLiteral("1"));
+        QCOMPARE(cell(0, 1), QStringLiteral("1.00"));
+        QVERIFY(w->model().isModified());
+
+        click(1, 0);
+        box->setFocus();
+        QTest::keyClicks(box, QStringLiteral("Big \"Box\""));
+        QCOMPARE(cell(1, 0), QStringLiteral("Big Box"));
+    }
+
+    void clickingACellDoesNotChangeIt()
+    {
+        BudgetSheet sheet;
+        sheet.rows[0] = budgetfixture::row(QStringLiteral("Food, misc"), {QStringLiteral("20.00")});
+        saveSheet(sheet);
+        open();
+        click(0, 0);
+        QCOMPARE(w->form().editBox->text(), QStringLiteral("Food, misc"));
+        QCOMPARE(cell(0, 0), QStringLiteral("Food, misc"));
+        QVERIFY(!w->model().isModified());
+    }
+
+    void incomeEntry_data()
+    {
+        QTest::addColumn<int>("month");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("capped");
+        QTest::newRow("over the limit") << 0 << "100000"
+                                        << "99999.99" << true;
+        QTest::newRow("at the limit") << 0 << "99999.99"
+                                      << "99999.99" << false;
+        QTest::newRow("december asks nothing") << 11 << "2500"
+                                               << "2500.00" << false;
+    }
+    void incomeEntry()
+    {
+        QFETCH(int, month);
+        QFETCH(QString, answer);
+        QFETCH(QString, caption);
+        QFETCH(bool, capped);
+        open();
+        t->prompter.answerInput(answer);
+        if (capped)
+            t->prompter.answer(Button::Ok);
+        if (month < 11)
+            t->prompter.answer(Button::No);
+        QTest::mouseClick(findNamed<QLabel>(w, QStringLiteral("Label5(%1)").arg(month)), Qt::LeftButton);
+        QCOMPARE(t->prompter.prompts.first().title, QStringLiteral("Total Income"));
+        QCOMPARE(t->prompter.prompts.first().text,
+                 QStringLiteral("Enter Total Amount of Income That you will be receiving this month."));
+        QStringList titles;
+        for (const Prompt &p : t->prompter.prompts)
+            titles << p.title;
+        QStringList expected{QStringLiteral("Total Income")};
+        if (capped)
+            expected << QStringLiteral("Maximum Allowed Entry Exceeded");
+        if (month < 11)
+            expected << QStringLiteral("Total Income Row");
+        QCOMPARE(titles, expected);
+        QCOMPARE(label(QStringLiteral("Label5(%1)").arg(month)), caption);
+        QCOMPARE(label(QStringLiteral("Label7(%1)").arg(month)), caption);
+        QVERIFY(w->model().isModified());
+    }
+
+    void incomeCopiedRightAndBalanceRed()
+    {
+        open();
+        typeInto(0, 1, QStringLiteral("800"));
+        t->prompter.answerInput(QStringLiteral("500"));
+        t->prompter.answer(Button::Yes);
+        QTest::mouseClick(findNamed<QLabel>(w, QStringLiteral("Label5(0)")), Qt::LeftButton);
+        QCOMPARE(label(QStringLiteral("Label5(11)")), QStringLiteral("500.00"));
+        QCOMPARE(label(QStringLiteral("Label7(0)")), QStringLiteral("-300.00"));
+        const QPalette red = findNamed<QLabel>(w, QStringLiteral("Label7(0)"))->palette();
+        QCOMPARE(red.color(QPalette::WindowText), QColor(Qt::red));
+        QVERIFY(findNamed<QLabel>(w, QStringLiteral("Label7(1)"))->palette().color(QPalette::WindowText) !=
+                QColor(Qt::red));
+    }
+
+    void copyRightFromMarch()
+    {
+        open();
+        typeInto(0, 3, QStringLiteral("50"));
+        click(0, 3);
+        clickButton(w, QStringLiteral("Command4"));
+        for (int month = 3; month <= 12; ++month)
+            QCOMPARE(cell(0, month), QStringLiteral("50.00"));
+        QCOMPARE(label(QStringLiteral("Label3(11)")), QStringLiteral("50.00"));
+        QCOMPARE(cell(0, 2), QString());
+        click(0, 12);
+        QVERIFY(!findNamed<QPushButton>(w, QStringLiteral("Command4"))->isEnabled());
+        click(0, 0);
+        QVERIFY(!findNamed<QPushButton>(w, QStringLiteral("Command4"))->isEnabled());
+    }
+
+    void insertAtRow3DropsRow50()
+    {
+        BudgetSheet sheet;
+        sheet.rows[2] = budgetfixture::row(QStringLiteral("Three"));
+        sheet.rows[49] = budgetfixture::row(QStringLiteral("Last"), {QStringLiteral("40.00")});
+        saveSheet(sheet);
+        open();
+        QCOMPARE(label(QStringLiteral("Label3(0)")), QStringLiteral("40.00"));
+        click(2, 0);
+        findAction(w, QStringLiteral("mOIN"))->trigger();
+        QCOMPARE(cell(2, 0), QString());
+        QCOMPARE(cell(3, 0), QStringLiteral("Three"));
+        QCOMPARE(cell(49, 0), QString());
+        QCOMPARE(label(QStringLiteral("Label3(0)")), QStringLiteral(".00"));
+        QVERIFY(w->model().isModified());
+    }
+
+    void ascendingItemSortDropsUnnamedRows()
+    {
+        BudgetSheet sheet;
+        sheet.rows[0] = budgetfixture::row(QStringLiteral("Rent"), {QStringLiteral("800.00")});
+        sheet.rows[1] = budgetfixture::row(QString(), {QStringLiteral("20.00")});
+        sheet.rows[2] = budgetfixture::row(QStringLiteral("Food"), {QStringLiteral("200.50")});
+        sheet.rows[6] = budgetfixture::row(QString(), {QStringLiteral("30.00")});
+        saveSheet(sheet);
+        open();
+        const GridSpot heading = grid()->cellSpot(0, 1);
+        QTest::mouseClick(heading.widget, Qt::LeftButton, {}, heading.rect.center());
+        QCOMPARE(cell(0, 0), QStringLiteral("Food"));
+        QCOMPARE(cell(1, 0), QStringLiteral("Rent"));
+        QCOMPARE(cell(2, 1), QString());
+        QCOMPARE(cell(48, 1), QString());
+        QCOMPARE(cell(49, 1), QString());
+        QCOMPARE(label(QStringLiteral("Label3(0)")), QStringLiteral("1000.50"));
+        QVERIFY(w->model().isModified());
+    }
+
+    void deleteOfferedOnlyAfterAClick()
+    {
+        BudgetSheet sheet;
+        sheet.rows[0] = budgetfixture::row(QStringLiteral("Rent"), {QStringLiteral("800.00")});
+        sheet.rows[1] = budgetfixture::row(QStringLiteral("Food"), {QStringLiteral("200.50")});
+        saveSheet(sheet);
+        open();
+        findAction(w, QStringLiteral("mOIN"))->trigger();
+        w->deleteRow(); // nothing clicked yet: no question, nothing changes
+        QCOMPARE(cell(0, 0), QStringLiteral("Rent"));
+        QVERIFY(t->prompter.prompts.isEmpty());
+
+        click(0, 0);
+        QVERIFY(findNamed<QPushButton>(w, QStringLiteral("Command6"))->isEnabled());
+        t->prompter.answer(Button::No);
+        clickButton(w, QStringLiteral("Command6"));
+        QCOMPARE(t->prompter.last().title, QStringLiteral("Delete Row"));
+        QCOMPARE(t->prompter.last().text, QStringLiteral("Do you really want to delete this row?"));
+        QCOMPARE(t->prompter.last().defaultButton, Button::No);
+        QCOMPARE(cell(0, 0), QStringLiteral("Rent"));
+        QCOMPARE(w->model().markedRow(), -1);
+
+        click(0, 0);
+        t->prompter.answer(Button::Yes);
+        clickButton(w, QStringLiteral("Command6"));
+        QCOMPARE(cell(0, 0), QStringLiteral("Food"));
+        QCOMPARE(label(QStringLiteral("Label3(0)")), QStringLiteral("200.50"));
+        QVERIFY(!findNamed<QPushButton>(w, QStringLiteral("Command6"))->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), findNamed<QPushButton>(w, QStringLiteral("Command3")));
+    }
+
+    void positionFollowsClicksAndKeys()
+    {
+        open();
+        click(3, 0);
+        QCOMPARE(label(QStringLiteral("Panel3D4")), QStringLiteral("C1:R4"));
+        QTest::keyClick(grid()->tableView(), Qt::Key_Right);
+        QCOMPARE(label(QStringLiteral("Panel3D4")), QStringLiteral("C2:R4"));
+    }
+
+    void rightClickPopsOptionsAtTheFirstItem()
+    {
+        BudgetSheet sheet;
+        sheet.rows[0] = budgetfixture::row(QStringLiteral("Rent"));
+        saveSheet(sheet);
+        open();
+        click(3, 2);
+        QTest::mouseClick(grid()->tableView()->viewport(), Qt::RightButton, {}, QPoint(30, 30));
+        QMenu *options = w->optionsMenu();
+        QTRY_VERIFY(options->isVisible());
+        QVERIFY(findAction(w, QStringLiteral("mOCopy"))->isVisible());
+        QVERIFY(findAction(w, QStringLiteral("mODel"))->isEnabled());
+        QVERIFY(findAction(w, QStringLiteral("mOIN"))->isEnabled());
+        QCOMPARE(label(QStringLiteral("Panel3D4")), QStringLiteral("C1:R1"));
+        options->close();
+        QTRY_VERIFY(!findAction(w, QStringLiteral("mOCopy"))->isVisible());
+
+        QTest::keyClick(w, Qt::Key_F1);
+        QCOMPARE(t->platform.helpTopics, QList<int>{3006});
+    }
+
+    void yearBoxEnter_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("year");
+        QTest::newRow("below") << "1985" << 1990;
+        QTest::newRow("above") << "2150" << 2089;
+        QTest::newRow("text") << "abc" << 1990;
+        QTest::newRow("unlisted but inside") << "2005" << 2005;
+    }
+    void yearBoxEnter()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, year);
+        open();
+        enterYear(typed);
+        QCOMPARE(w->selectedYear(), year);
+        QCOMPARE(w->form().yearBox->currentText(), QString::number(year));
+        QVERIFY(t->prompter.prompts.isEmpty());
+    }
+
+    void savePromptCancelKeepsYearAndChanges()
+    {
+        open();
+        typeInto(0, 0, QStringLiteral("Rent"));
+        t->prompter.answer(Button::Cancel);
+        w->form().yearBox->setFocus();
+        QCOMPARE(t->prompter.last().title, QStringLiteral("Home Budget"));
+        QCOMPARE(t->prompter.last().text, savePrompt);
+        QCOMPARE(t->prompter.last().icon, Icon::Question);
+        QCOMPARE(w->selectedYear(), 2007);
+        QCOMPARE(cell(0, 0), QStringLiteral("Rent"));
+        QVERIFY(w->model().isModified());
+        t->prompter.answer(Button::Cancel);
+        QTest::keyClick(w->form().yearBox->lineEdit(), Qt::Key_Return);
+        QCOMPARE(t->prompter.prompts.size(), 2);
+        QCOMPARE(w->selectedYear(), 2007);
+        QCOMPARE(cell(0, 0), QStringLiteral("Rent"));
+
+        t->prompter.answer(Button::Cancel);
+        clickButton(w, QStringLiteral("Command3"));
+        QVERIFY(w && w->isVisible());
+        t->prompter.answer(Button::No);
+        QTest::keyClick(w, Qt::Key_Escape);
+        QTRY_VERIFY(!w);
+        QVERIFY(!QFile::exists(yearFilePath()));
+    }
+
+    void saveThenLoadRoundTrip()
+    {
+        open();
+        typeInto(0, 0, QStringLiteral("Rent"));
+        typeInto(0, 1, QStringLiteral("850"));
+        clickButton(w, QStringLiteral("Command5"));
+        QVERIFY(!w->model().isModified());
+        QFile file(yearFilePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), budgetfixture::rentFile());
+        w->close();
+        QTRY_VERIFY(!w);
+        open();
+        QCOMPARE(cell(0, 0), QStringLiteral("Rent"));
+        QCOMPARE(cell(0, 1), QStringLiteral("850.00"));
+        QCOMPARE(label(QStringLiteral("Label3(0)")), QStringLiteral("850.00"));
+        QVERIFY(!w->model().isModified());
+    }
+
+    // A name that cannot be read as a file (here a folder) is neither loaded
+    // nor replaced unasked, and a failed save keeps the changes.
+    void unreadableFileIsNotReplacedUnasked()
+    {
+        QVERIFY(QDir(t->program.folder).mkdir(yearfile::fileName(2007)));
+        QFile keep(yearFilePath() + QStringLiteral("/keep.txt"));
+        QVERIFY(keep.open(QIODevice::WriteOnly));
+        keep.close();
+        t->prompter.answer(Button::Ok);
+        open();
+        QVERIFY(t->prompter.last().text.contains(QStringLiteral("2007.Fil cannot be read")));
+        typeInto(0, 0, QStringLiteral("Rent"));
+
+        t->prompter.answer(Button::No);
+        clickButton(w, QStringLiteral("Command5"));
+        QVERIFY(t->prompter.last().text.contains(QStringLiteral("Replace it")));
+        QVERIFY(w->model().isModified());
+
+        t->prompter.answer(Button::Yes);
+        t->prompter.answer(Button::Ok);
+        clickButton(w, QStringLiteral("Command5"));
+        QCOMPARE(t->prompter.last().title, QStringLiteral("Home Budget"));
+        QVERIFY(t->prompter.last().text.startsWith(QStringLiteral("The budget could not be saved to ")));
+        QVERIFY(t->prompter.last().text.contains(QStringLiteral("2007.Fil")));
+        QVERIFY(w->model().isModified());
+        QVERIFY(QFile::exists(keep.fileName()));
+
+        // A failed save at the exit's prompt keeps the window open.
+        t->prompter.answer(Button::Yes);
+        t->prompter.answer(Button::Yes);
+        t->prompter.answer(Button::Ok);
+        clickButton(w, QStringLiteral("Command3"));
+        QVERIFY(w && w->isVisible());
+    }
+
+    void copyToNextYearAsks()
+    {
+        saveSheet(BudgetSheet{});
+        BudgetSheet sheet;
+        sheet.rows[0] = budgetfixture::row(QStringLiteral("Rent"));
+        saveSheet(sheet);
+        open();
+        t->prompter.answer(Button::Yes);
+        clickButton(w, QStringLiteral("Command7"));
+        QCOMPARE(t->prompter.last().title, QStringLiteral("Copy Year"));
+        QCOMPARE(t->prompter.last().text, QStringLiteral("Copy 2007 file to 2008?"));
+        QVERIFY(QFile::exists(yearFilePath(2008)));
+    }
+
+    void menusAndInputsAreNamed()
+    {
+        open();
+        const QStringList options{"mOGB",  "mOGT", "mOC",     "", "mODel", "mOIN", "",   "mOCopy",
+                                  "mOPrt", "mOS",  "mOSpell", "", "mOT",   "",     "mOE"};
+        QStringList names;
+        for (QAction *a : w->optionsMenu()->actions())
+            names << a->objectName();
+        QCOMPARE(names, options);
+        QCOMPARE(findAction(w, QStringLiteral("mOGB"))->text(), QStringLiteral("Grid &Backgorund Selector"));
+        QCOMPARE(findAction(w, QStringLiteral("mOGT"))->text(), QStringLiteral("Grid &Text  Color"));
+        QCOMPARE(w->sideToolbar()->actions().size(), 8);
+        QList<QWidget *> inputs;
+        for (QLineEdit *box : w->findChildren<QLineEdit *>())
+            if (!qobject_cast<QComboBox *>(box->parent()))
+                inputs << box;
+        for (QComboBox *box : w->findChildren<QComboBox *>())
+            inputs << box;
+        QList<QWidget *> buddies;
+        for (QLabel *l : w->findChildren<QLabel *>())
+            buddies << l->buddy();
+        for (QWidget *input : inputs)
+            QVERIFY2(!input->accessibleName().isEmpty() || buddies.contains(input),
+                     qPrintable(input->objectName()));
+        QCOMPARE(findNamed<QLabel>(w, QStringLiteral("Label8"))->buddy(), w->form().editBox);
+    }
+};
+
+TQ_TEST_MAIN(TestBudget1)
+#include "tst_budget1.moc"
