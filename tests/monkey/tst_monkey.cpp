@@ -20,7 +20,7 @@ using namespace tq::test;
 namespace {
 
 // The launcher's actions that open a window; a new window is one more line.
-const char *const windowActions[] = {"mFLCalc", "mFHCalc", "mFAct", "mFCal", "mHA"};
+const char *const windowActions[] = {"mFHBud", "mFLCalc", "mFHCalc", "mFAct", "mFCal", "mHA"};
 
 constexpr quint32 seed = 20070314;
 constexpr int eventsPerWindow = 500;

@@ -122,6 +122,8 @@ int ScriptedPrompter::runDialog(QDialog &dialog)
     p.title = dialog.windowTitle();
     p.text = dialog.objectName();
     prompts.append(p);
+    if (randomNext())
+        return QDialog::Rejected; // a random user closes the program's own dialogs unused
     const auto script = take<DialogScript>("dialog", dialog.objectName());
     if (!script)
         return QDialog::Rejected;
