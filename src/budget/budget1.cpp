@@ -66,7 +66,8 @@ Budget1::Budget1(Program &program, QWidget *launcher)
     : ToolWindow(program, launcher, budgetConfig(program.state.familyName)),
       m_form(BudgetForm::build([this](QWidget *w, const QRect &r) { placeInPanel(w, r); })),
       m_menus(BudgetMenus::build(optionsMenu(), editMenu(),
-                                 addToolMenu(QStringLiteral("&Utilities"), QStringLiteral("mU"))))
+                                 addToolMenu(QStringLiteral("&Utilities"), QStringLiteral("mU")))),
+      m_spelling(program, *this, m_model, *m_form.grid, [this](const QString &s) { setStatusText(s); })
 {
     // The budget disables no top button, not even its own.
     if (QToolButton *own = topToolbar()->button(config().ownTopButton))
@@ -85,6 +86,7 @@ Budget1::Budget1(Program &program, QWidget *launcher)
     setDeleteEnabled(false);
     m_form.copyRight->setEnabled(false);
     m_menus.copyRight->setEnabled(false);
+    m_spelling.open();
     loadYear(years::today(program.clock.now().date()));
 }
 
@@ -154,11 +156,13 @@ void Budget1::connectCommands()
     on(m_form.copyYear, &Budget1::copyToNextYear);
     on(m_menus.copyYear, &Budget1::copyToNextYear);
     on(m_form.exit, &Budget1::exitStep);
+    on(m_form.spelling, &Budget1::checkSpelling);
+    on(m_menus.spelling, &Budget1::checkSpelling);
     connect(m_form.save, &QPushButton::clicked, this, [this] { save(); });
     connect(m_menus.save, &QAction::triggered, this, [this] { save(); });
     for (QObject *later : std::initializer_list<QObject *>{
-             m_form.totals, m_form.print, m_form.spelling, m_menus.gridBackground, m_menus.gridText,
-             m_menus.copy, m_menus.spelling, m_menus.totals, m_menus.clipboard, m_menus.backup,
+             m_form.totals, m_form.print, m_menus.gridBackground, m_menus.gridText,
+             m_menus.copy, m_menus.totals, m_menus.clipboard, m_menus.backup,
              m_menus.restore, m_menus.exportFile})
         on(later, &Budget1::notYetAvailable);
 
@@ -272,8 +276,10 @@ void Budget1::editBoxFocus(bool in)
     p.setColor(QPalette::Base, in ? editBoxFocusColour : m_form.grid->backgroundColor());
     m_form.editBox->setPalette(p);
     m_form.grid->setHighlight(in ? Grid::Highlight::Always : Grid::Highlight::Never);
-    if (in)
+    if (in) {
+        m_spelling.attach(m_form.editBox);
         refreshEditBox();
+    }
 }
 
 void Budget1::cursorMoved()
@@ -369,6 +375,11 @@ void Budget1::enterIncome(int month)
     m_form.monthly->setIncomeHighlight(month, QColor());
     putCursor(row, column);
     m_form.grid->setFocus();
+}
+
+void Budget1::checkSpelling()
+{
+    m_spelling.run();
 }
 
 void Budget1::copyRight()

@@ -3,6 +3,7 @@
 // the monthly rows under it, the year box and the year file, on the shared
 // tool window frame. The figures live in BudgetModel; this window routes the
 // user's clicks and keys to it and shows its answers.
+#include "budget/budget1spelling.h"
 #include "budget/budgetform.h"
 #include "budget/budgetmenus.h"
 #include "budget/budgetmodel.h"
@@ -21,6 +22,7 @@ public:
 
     BudgetModel &model() { return m_model; }
     const BudgetForm &form() const { return m_form; }
+    const Budget1Spelling &spelling() const { return m_spelling; }
     int selectedYear() const { return m_year; }
 
     // "&Save": false when the file was not written (the user was told).
@@ -28,6 +30,7 @@ public:
     // The save prompt: true when the caller may go on (saved or discarded).
     bool askToSave();
     void loadYear(int year);
+    void checkSpelling();
     void copyRight();
     void insertRow();
     void deleteRow();
@@ -79,6 +82,7 @@ private:
     BudgetModel m_model;
     BudgetForm m_form;
     BudgetMenus m_menus;
+    Budget1Spelling m_spelling;
     int m_year = 0;
     bool m_yearChosen = false;
     bool m_unreadable = false; // the year's file exists but could not be read

@@ -455,6 +455,26 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(yearFilePath(2008)));
     }
 
+    // Empty items give the check no words: it ends at once, tells so, gives the
+    // caption back, and never loads the dictionary (nor does opening the window).
+    void spellingCheckOfNoWordsTellsAndRestoresCaption()
+    {
+        open();
+        QVERIFY(!w->spelling().checker().dictionaryLoaded());
+        const QString caption = w->statusText();
+        t->prompter.answer(Button::Ok);
+        clickButton(w, QStringLiteral("Command15"));
+        QCOMPARE(t->prompter.last().title, QStringLiteral("Spelling Check"));
+        QCOMPARE(t->prompter.last().text,
+                 QStringLiteral("Spelling Check did not change or did not find any misspelled words!"));
+        QCOMPARE(w->statusText(), caption);
+        QVERIFY(!w->spelling().checker().dictionaryLoaded());
+        t->prompter.answer(Button::Ok);
+        findAction(w, QStringLiteral("mOSpell"))->trigger();
+        QCOMPARE(t->prompter.texts().size(), 2);
+        QCOMPARE(t->platform.beeps, 0);
+    }
+
     void menusAndInputsAreNamed()
     {
         open();
