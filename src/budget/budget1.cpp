@@ -1,5 +1,7 @@
 #include "budget/budget1.h"
 
+#include "budget/budgetcopy.h"
+#include "budget/budgettext.h"
 #include "budget/budgetyears.h"
 #include "budget/monthlyrows.h"
 #include "common/twips.h"
@@ -162,13 +164,25 @@ void Budget1::connectCommands()
     connect(m_menus.save, &QAction::triggered, this, [this] { save(); });
     for (QObject *later : std::initializer_list<QObject *>{
              m_form.totals, m_form.print, m_menus.gridBackground, m_menus.gridText,
-             m_menus.copy, m_menus.totals, m_menus.clipboard, m_menus.backup,
-             m_menus.restore, m_menus.exportFile})
+             m_menus.totals, m_menus.backup, m_menus.restore})
         on(later, &Budget1::notYetAvailable);
 
+    on(m_menus.clipboard, &Budget1::copyToClipboard);
+    on(m_menus.copy, &Budget1::copyToClipboard);
+    connect(m_menus.exportFile, &QAction::triggered, this,
+            [this] { exportBudget(program(), this, m_model.sheet(), m_year); });
+    connect(m_menus.utilities, &QMenu::aboutToShow, this, [this] {
+        const budgettext::UtilitiesMenu u = budgettext::utilitiesMenu(program().folder, m_year, m_model.sheet());
+        m_menus.backup->setEnabled(u.backup);
+        m_menus.exportFile->setEnabled(u.exportFile);
+        m_menus.restore->setEnabled(u.restore);
+    });
     connect(optionsMenu(), &QMenu::aboutToShow, this, &Budget1::syncDeleteItems);
     connect(optionsMenu(), &QMenu::aboutToHide, this, [this] { m_menus.copy->setVisible(false); });
-    connect(editMenu(), &QMenu::aboutToShow, this, [this] { putCursor(0, BudgetModel::itemColumn); });
+    connect(editMenu(), &QMenu::aboutToShow, this, [this] {
+        putCursor(0, BudgetModel::itemColumn);
+        m_menus.clipboard->setEnabled(budgettext::canCopy(m_model.sheet()));
+    });
 }
 
 // Totals, printing, spelling, grid colours, clipboard, export and backup
@@ -375,6 +389,11 @@ void Budget1::enterIncome(int month)
     m_form.monthly->setIncomeHighlight(month, QColor());
     putCursor(row, column);
     m_form.grid->setFocus();
+}
+
+void Budget1::copyToClipboard()
+{
+    copyBudgetToClipboard(program(), this, m_model, m_year);
 }
 
 void Budget1::checkSpelling()

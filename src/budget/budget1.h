@@ -31,6 +31,7 @@ public:
     bool askToSave();
     void loadYear(int year);
     void checkSpelling();
+    void copyToClipboard();
     void copyRight();
     void insertRow();
     void deleteRow();

@@ -475,6 +475,43 @@ private Q_SLOTS:
         QCOMPARE(t->platform.beeps, 0);
     }
 
+    // The menus offer copy and export only once there are item names to take out.
+    void copyAndExportFollowTheItems()
+    {
+        open();
+        QAction *copy = findAction(w, QStringLiteral("mECopy"));
+        QAction *exportFile = findAction(w, QStringLiteral("mUExcel"));
+        QMenu *utilities = w->findChild<QMenu *>(QStringLiteral("mU"));
+        QVERIFY(utilities);
+        Q_EMIT w->editMenu()->aboutToShow();
+        Q_EMIT utilities->aboutToShow();
+        QVERIFY(!copy->isEnabled());
+        QVERIFY(!exportFile->isEnabled());
+        QVERIFY(!findAction(w, QStringLiteral("mUB"))->isEnabled());
+        QVERIFY(findAction(w, QStringLiteral("mUR"))->isEnabled());
+
+        typeInto(0, 0, QStringLiteral("Rent"));
+        Q_EMIT w->editMenu()->aboutToShow();
+        Q_EMIT utilities->aboutToShow();
+        QVERIFY(copy->isEnabled());
+        QVERIFY(exportFile->isEnabled());
+
+        t->prompter.answer(Button::Ok);
+        copy->trigger();
+        QCOMPARE(t->prompter.last().title, QStringLiteral("Copy Option"));
+        QCOMPARE(t->prompter.last().text, QStringLiteral("Current Budget has been copied to the Windows Clipboard."));
+        QVERIFY(t->platform.clipboardText.contains(QStringLiteral("Rent")));
+
+        t->prompter.answerInput(QStringLiteral("Out.xls"));
+        exportFile->trigger();
+        QCOMPARE(t->prompter.last().title, QStringLiteral("Export File in Excel/Spreadsheet Format"));
+        QFile out(t->program.folder.filePath(QStringLiteral("Out.xls")));
+        QVERIFY(out.open(QIODevice::ReadOnly));
+        const QByteArray bytes = out.readAll();
+        QVERIFY(bytes.startsWith("\tItem\tJanuary") || bytes.startsWith("\tItem\tJan"));
+        QVERIFY(bytes.contains("\r\n\tRent\t"));
+    }
+
     void menusAndInputsAreNamed()
     {
         open();
