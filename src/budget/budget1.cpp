@@ -1,9 +1,11 @@
 #include "budget/budget1.h"
 
+#include "budget/budget1totals.h"
 #include "budget/budgetcopy.h"
 #include "budget/budgettext.h"
 #include "budget/budgetyears.h"
 #include "budget/monthlyrows.h"
+#include "budget/totalspanel.h"
 #include "common/twips.h"
 #include "components/grid.h"
 #include "components/program.h"
@@ -29,6 +31,7 @@ namespace {
 
 const QString budgetTitle = QStringLiteral("Home Budget");
 constexpr int insertSideButton = 4;
+constexpr int totalsSideButton = 6;
 const QColor editBoxFocusColour(255, 255, 160); // light yellow
 
 Message question(const BudgetNotice &notice, Buttons buttons, Button preselected)
@@ -80,6 +83,7 @@ Budget1::Budget1(Program &program, QWidget *launcher)
     for (QWidget *area : m_form.popupAreas())
         installContextPopup(area);
 
+    connectTotals();
     connectGrid();
     connectEditBox();
     connectYearBox();
@@ -99,9 +103,23 @@ Budget1::~Budget1()
     for (QObject *sender : std::initializer_list<QObject *>{qApp, m_form.yearBox, m_form.grid, m_form.editBox,
                                                             m_form.monthly, &m_model})
         sender->disconnect(this);
+    m_totals->panel()->disconnect(m_totals);
 }
 
 // ---- wiring -------------------------------------------------------------------
+
+// Esc closes the totals panel before it reaches any later overlay.
+void Budget1::connectTotals()
+{
+    m_totals = new Budget1Totals(program(), *this, m_model, m_form, m_menus);
+    placeInPanel(m_totals->panel(), {0, 0, budgetPanelWidth, budgetPanelHeight});
+    m_totals->panel()->hide(); // placing shows it
+    addOverlay({m_totals->panel(), 0, false, [this] { m_totals->close(); }});
+    connect(m_totals, &Budget1Totals::closed, this, [this] {
+        putCursor(cursorRow(), cursorColumn());
+        m_form.grid->setFocus();
+    });
+}
 
 void Budget1::connectGrid()
 {
@@ -159,12 +177,13 @@ void Budget1::connectCommands()
     on(m_menus.copyYear, &Budget1::copyToNextYear);
     on(m_form.exit, &Budget1::exitStep);
     on(m_form.spelling, &Budget1::checkSpelling);
+    on(m_form.totals, &Budget1::showTotals);
+    on(m_menus.totals, &Budget1::showTotals);
     on(m_menus.spelling, &Budget1::checkSpelling);
     connect(m_form.save, &QPushButton::clicked, this, [this] { save(); });
     connect(m_menus.save, &QAction::triggered, this, [this] { save(); });
     for (QObject *later : std::initializer_list<QObject *>{
-             m_form.totals, m_form.print, m_menus.gridBackground, m_menus.gridText,
-             m_menus.totals, m_menus.backup, m_menus.restore})
+             m_form.print, m_menus.gridBackground, m_menus.gridText, m_menus.backup, m_menus.restore})
         on(later, &Budget1::notYetAvailable);
 
     on(m_menus.clipboard, &Budget1::copyToClipboard);
@@ -201,6 +220,8 @@ void Budget1::onCustomSideButton(int number)
 {
     if (number == insertSideButton)
         insertRow();
+    else if (number == totalsSideButton)
+        showTotals();
     else
         notYetAvailable();
 }
@@ -396,6 +417,11 @@ void Budget1::copyToClipboard()
     copyBudgetToClipboard(program(), this, m_model, m_year);
 }
 
+void Budget1::showTotals()
+{
+    m_totals->toggle(m_year);
+}
+
 void Budget1::checkSpelling()
 {
     m_spelling.run();
@@ -558,6 +584,7 @@ void Budget1::yearBoxFocused()
 
 void Budget1::yearPicked()
 {
+    m_totals->close();
     if (!takeYearFromBox())
         return;
     setResultsAvailable(false, true);

@@ -11,6 +11,8 @@
 
 namespace tq {
 
+class Budget1Totals;
+
 class Budget1 : public ToolWindow
 {
     Q_OBJECT
@@ -31,6 +33,7 @@ public:
     bool askToSave();
     void loadYear(int year);
     void checkSpelling();
+    void showTotals();
     void copyToClipboard();
     void copyRight();
     void insertRow();
@@ -49,6 +52,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void connectTotals();
     void connectGrid();
     void connectEditBox();
     void connectYearBox();
@@ -84,6 +88,7 @@ private:
     BudgetForm m_form;
     BudgetMenus m_menus;
     Budget1Spelling m_spelling;
+    Budget1Totals *m_totals = nullptr; // child of this window
     int m_year = 0;
     bool m_yearChosen = false;
     bool m_unreadable = false; // the year's file exists but could not be read

@@ -13,7 +13,7 @@ namespace tq {
 
 class BudgetModel;
 class Grid;
-class Program;
+struct Program;
 class ToolWindow;
 
 class Budget1Spelling : private SpellingView

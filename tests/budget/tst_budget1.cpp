@@ -1,4 +1,5 @@
 #include "budget/budget1.h"
+#include "budget/totalspanel.h"
 #include "budget/yearfile.h"
 #include "budgetfixture.h"
 #include "components/grid.h"
@@ -510,6 +511,45 @@ private Q_SLOTS:
         const QByteArray bytes = out.readAll();
         QVERIFY(bytes.startsWith("\tItem\tJanuary") || bytes.startsWith("\tItem\tJan"));
         QVERIFY(bytes.contains("\r\n\tRent\t"));
+    }
+
+    void totalsWithoutIncomeOnlyTells()
+    {
+        open();
+        t->prompter.answer(Button::Ok);
+        clickButton(w, QStringLiteral("Command8"));
+        QCOMPARE(t->prompter.last().title, QStringLiteral("View Totals"));
+        QCOMPARE(t->prompter.last().text,
+                 QStringLiteral("There must be at least one entry and at least one income entry to view Totals!"));
+        QVERIFY(!w->findChild<TotalsPanel *>()->isVisible());
+    }
+
+    // While the panel is open the commands that edit or print the grid are off;
+    // Esc closes it and gives them back with the caption.
+    void totalsPanelBlocksEditingUntilEsc()
+    {
+        BudgetSheet sheet;
+        sheet.rows[0] = budgetfixture::row(QStringLiteral("Rent"), {QStringLiteral("800.00")});
+        sheet.incomes.fill(QStringLiteral("2500.00"));
+        saveSheet(sheet);
+        open();
+        const QString caption = w->statusText();
+        auto *panel = w->findChild<TotalsPanel *>();
+        clickButton(w, QStringLiteral("Command8"));
+        QVERIFY(panel->isVisible());
+        QCOMPARE(w->statusText(), QStringLiteral("Totals For Year"));
+        QVERIFY(findAction(w, QStringLiteral("mOT"))->isChecked());
+        QVERIFY(!findAction(w, QStringLiteral("mOGB"))->isEnabled());
+        QVERIFY(!findNamed<QPushButton>(w, QStringLiteral("Command5"))->isEnabled());
+        QVERIFY(!findNamed<QPushButton>(w, QStringLiteral("Command2"))->isEnabled());
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(w && w->isVisible());
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(w->statusText(), caption);
+        QVERIFY(findNamed<QPushButton>(w, QStringLiteral("Command5"))->isEnabled());
+        QVERIFY(findAction(w, QStringLiteral("mOGB"))->isEnabled());
+        QVERIFY(t->prompter.prompts.isEmpty());
     }
 
     void menusAndInputsAreNamed()
