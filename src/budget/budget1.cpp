@@ -2,6 +2,7 @@
 
 #include "budget/budget1totals.h"
 #include "budget/budgetcopy.h"
+#include "budget/budgetdocument.h"
 #include "budget/budgettext.h"
 #include "budget/budgetyears.h"
 #include "budget/monthlyrows.h"
@@ -10,6 +11,7 @@
 #include "components/grid.h"
 #include "components/program.h"
 #include "frame/activitytoolbar.h"
+#include "frame/reportpreview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,6 +33,7 @@ namespace {
 
 const QString budgetTitle = QStringLiteral("Home Budget");
 constexpr int insertSideButton = 4;
+constexpr int printSideButton = 5;
 constexpr int totalsSideButton = 6;
 const QColor editBoxFocusColour(255, 255, 160); // light yellow
 
@@ -84,6 +87,7 @@ Budget1::Budget1(Program &program, QWidget *launcher)
         installContextPopup(area);
 
     connectTotals();
+    connectPreview();
     connectGrid();
     connectEditBox();
     connectYearBox();
@@ -119,6 +123,19 @@ void Budget1::connectTotals()
         putCursor(cursorRow(), cursorColumn());
         m_form.grid->setFocus();
     });
+}
+
+// After the totals panel's overlay: Esc closes that panel first.
+void Budget1::connectPreview()
+{
+    m_preview = new ReportPreview(
+        program(),
+        {ToolId::Budget, 76, QStringLiteral("Print Options"),
+         {QStringLiteral("Print All Gridlines"), QStringLiteral("No Horizontal lines after Items"),
+          QStringLiteral("No Gridlines")}},
+        this);
+    attachReportPreview(m_preview);
+    connect(m_totals, &Budget1Totals::printRequested, this, &Budget1::printTotals);
 }
 
 void Budget1::connectGrid()
@@ -178,6 +195,7 @@ void Budget1::connectCommands()
     on(m_form.exit, &Budget1::exitStep);
     on(m_form.spelling, &Budget1::checkSpelling);
     on(m_form.totals, &Budget1::showTotals);
+    on(m_form.print, &Budget1::openReport);
     on(m_menus.totals, &Budget1::showTotals);
     on(m_menus.spelling, &Budget1::checkSpelling);
     connect(m_form.save, &QPushButton::clicked, this, [this] { save(); });
@@ -213,13 +231,35 @@ void Budget1::notYetAvailable()
 
 void Budget1::openReport()
 {
-    notYetAvailable();
+    ReportPreview::Document doc;
+    doc.status = printBudgetStatus;
+    doc.fontFamily = budgetPrintFont(m_form.grid->font().family());
+    doc.build = [this](PrintDocument &d, int range) {
+        writeBudgetDocument(d, {m_model, m_year, program().state.familyName.trimmed(), program().clock.today()},
+                            BudgetPrintOptions::fromOption(range));
+    };
+    m_preview->open(std::move(doc));
+}
+
+void Budget1::printTotals()
+{
+    ReportPreview::Document doc;
+    doc.status = printTotalsStatus;
+    doc.fontFamily = budgetPrintFont(m_form.grid->font().family());
+    doc.rangesEnabled = false;
+    doc.build = [this](PrintDocument &d, int) {
+        writeTotalsDocument(d, {m_totals->panel()->totals(), m_form.yearBox->currentText(),
+                                program().clock.today()});
+    };
+    m_preview->open(std::move(doc));
 }
 
 void Budget1::onCustomSideButton(int number)
 {
     if (number == insertSideButton)
         insertRow();
+    else if (number == printSideButton)
+        openReport();
     else if (number == totalsSideButton)
         showTotals();
     else

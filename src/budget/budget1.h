@@ -12,6 +12,7 @@
 namespace tq {
 
 class Budget1Totals;
+class ReportPreview;
 
 class Budget1 : public ToolWindow
 {
@@ -34,6 +35,7 @@ public:
     void loadYear(int year);
     void checkSpelling();
     void showTotals();
+    void printTotals();
     void copyToClipboard();
     void copyRight();
     void insertRow();
@@ -53,6 +55,7 @@ protected:
 
 private:
     void connectTotals();
+    void connectPreview();
     void connectGrid();
     void connectEditBox();
     void connectYearBox();
@@ -89,6 +92,7 @@ private:
     BudgetMenus m_menus;
     Budget1Spelling m_spelling;
     Budget1Totals *m_totals = nullptr; // child of this window
+    ReportPreview *m_preview = nullptr;
     int m_year = 0;
     bool m_yearChosen = false;
     bool m_unreadable = false; // the year's file exists but could not be read

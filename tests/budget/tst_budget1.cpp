@@ -552,6 +552,34 @@ private Q_SLOTS:
         QVERIFY(t->prompter.prompts.isEmpty());
     }
 
+    // The grid and the totals each print their own document; Esc takes the
+    // totals panel first, then the preview.
+    void printOpensTheGridOrTheTotalsDocument()
+    {
+        BudgetSheet sheet;
+        sheet.rows[0] = budgetfixture::row(QStringLiteral("Rent"), {QStringLiteral("800.00")});
+        sheet.incomes.fill(QStringLiteral("2500.00"));
+        saveSheet(sheet);
+        open();
+        clickButton(w, QStringLiteral("Command2"));
+        QVERIFY(w->isPreviewShown());
+        QCOMPARE(w->statusText(), QStringLiteral("Print"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!w->isPreviewShown());
+        QVERIFY(w && w->isVisible());
+
+        clickButton(w, QStringLiteral("Command8"));
+        clickButton(w->findChild<TotalsPanel *>(), QStringLiteral("Command14"));
+        QVERIFY(w->isPreviewShown());
+        QCOMPARE(w->statusText(), QStringLiteral("Print Totals"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!w->findChild<TotalsPanel *>()->isVisible());
+        QVERIFY(w->isPreviewShown());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!w->isPreviewShown());
+        QVERIFY(w && w->isVisible());
+    }
+
     void menusAndInputsAreNamed()
     {
         open();
