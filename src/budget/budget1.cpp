@@ -1,5 +1,6 @@
 #include "budget/budget1.h"
 
+#include "backup/backup1.h"
 #include "budget/budget1totals.h"
 #include "budget/budgetcopy.h"
 #include "budget/budgetdocument.h"
@@ -204,6 +205,8 @@ void Budget1::connectCommands()
              m_form.print, m_menus.gridBackground, m_menus.gridText, m_menus.backup, m_menus.restore})
         on(later, &Budget1::notYetAvailable);
 
+    connect(m_menus.backup, &QAction::triggered, this, [this] { runBackup(backup::Mode::Backup); });
+    connect(m_menus.restore, &QAction::triggered, this, [this] { runBackup(backup::Mode::Restore); });
     on(m_menus.clipboard, &Budget1::copyToClipboard);
     on(m_menus.copy, &Budget1::copyToClipboard);
     connect(m_menus.exportFile, &QAction::triggered, this,
@@ -648,6 +651,19 @@ bool Budget1::takeYearFromBox()
     m_yearChosen = true;
     loadYear(years::fromBoxText(m_form.yearBox->currentText().right(4)));
     return true;
+}
+
+// The copy on disk must hold what is on screen, so unsaved changes are asked
+// about first; a restore brings the window back to today's year.
+void Budget1::runBackup(backup::Mode mode)
+{
+    if (!askToSave())
+        return;
+    {
+        Backup1 dialog(program(), m_year, mode, this);
+        program().prompter.runDialog(dialog);
+    }
+    loadYear(mode == backup::Mode::Backup ? m_year : years::today(program().clock.today()));
 }
 
 void Budget1::copyToNextYear()

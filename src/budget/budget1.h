@@ -3,6 +3,7 @@
 // the monthly rows under it, the year box and the year file, on the shared
 // tool window frame. The figures live in BudgetModel; this window routes the
 // user's clicks and keys to it and shows its answers.
+#include "backup/backuptexts.h"
 #include "budget/budget1spelling.h"
 #include "budget/budgetform.h"
 #include "budget/budgetmenus.h"
@@ -41,6 +42,7 @@ public:
     void insertRow();
     void deleteRow();
     void copyToNextYear();
+    void runBackup(backup::Mode mode);
     void enterIncome(int month);
 
 protected:

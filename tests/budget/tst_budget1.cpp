@@ -580,6 +580,28 @@ private Q_SLOTS:
         QVERIFY(w && w->isVisible());
     }
 
+    // Unsaved changes are saved before the dialog sees the file; what the
+    // restore put on disk is on screen afterwards.
+    void restoreAsksToSaveFirstThenShowsTheRestoredFile()
+    {
+        open();
+        typeInto(0, 0, QStringLiteral("Rent"));
+        t->prompter.answer(Button::Yes);
+        bool savedBefore = false;
+        t->prompter.scriptDialog(QStringLiteral("Backup1"), [&](QDialog &) {
+            savedBefore = QFile::exists(yearFilePath());
+            BudgetSheet restored;
+            restored.rows[0] = budgetfixture::row(QStringLiteral("Food"));
+            saveSheet(restored);
+            return int(QDialog::Accepted);
+        });
+        findAction(w, QStringLiteral("mUR"))->trigger();
+        QCOMPARE(t->prompter.prompts.first().text, savePrompt);
+        QVERIFY(savedBefore);
+        QCOMPARE(cell(0, 0), QStringLiteral("Food"));
+        QVERIFY(!w->model().isModified());
+    }
+
     void menusAndInputsAreNamed()
     {
         open();
