@@ -1,7 +1,9 @@
 #include "budget/budget1.h"
 
 #include "backup/backup1.h"
+#include "budget/budget1colours.h"
 #include "budget/budget1totals.h"
+#include "budget/gridbackgroundselector.h"
 #include "budget/budgetcopy.h"
 #include "budget/budgetdocument.h"
 #include "budget/budgettext.h"
@@ -33,6 +35,8 @@ namespace tq {
 namespace {
 
 const QString budgetTitle = QStringLiteral("Home Budget");
+constexpr int backgroundSideButton = 1;
+constexpr int textColourSideButton = 2;
 constexpr int insertSideButton = 4;
 constexpr int printSideButton = 5;
 constexpr int totalsSideButton = 6;
@@ -88,6 +92,7 @@ Budget1::Budget1(Program &program, QWidget *launcher)
         installContextPopup(area);
 
     connectTotals();
+    connectColours();
     connectPreview();
     connectGrid();
     connectEditBox();
@@ -109,6 +114,9 @@ Budget1::~Budget1()
                                                             m_form.monthly, &m_model})
         sender->disconnect(this);
     m_totals->panel()->disconnect(m_totals);
+    m_colours->colours().disconnect(m_colours);
+    m_colours->selector()->disconnect(m_colours);
+    m_colours->selector()->hideSelector();
 }
 
 // ---- wiring -------------------------------------------------------------------
@@ -124,6 +132,27 @@ void Budget1::connectTotals()
         putCursor(cursorRow(), cursorColumn());
         m_form.grid->setFocus();
     });
+}
+
+// The selector's design size over the panel's centre; Esc undoes a preview.
+void Budget1::connectColours()
+{
+    m_colours = new Budget1Colours(program(), *this, *m_form.grid, *m_totals->panel());
+    GridBackgroundSelector *selector = m_colours->selector();
+    const QSize size = GridBackgroundSelector::designTwips();
+    placeInPanel(selector, {(budgetPanelWidth - size.width()) / 2, (budgetPanelHeight - size.height()) / 2,
+                            size.width(), size.height()});
+    selector->hide();
+    addOverlay({selector, 0, false, [selector] { selector->cancelIfShown(); }});
+    connect(m_colours, &Budget1Colours::changed, this, [this] { markColoursChanged(); });
+    connect(m_menus.gridBackground, &QAction::triggered, selector, &GridBackgroundSelector::toggle);
+    connect(m_menus.gridText, &QAction::triggered, &m_colours->colours(), &BudgetGridColours::chooseTextColour);
+}
+
+void Budget1::storeColourChoice()
+{
+    ToolWindow::storeColourChoice();
+    m_colours->colours().store();
 }
 
 // After the totals panel's overlay: Esc closes that panel first.
@@ -201,9 +230,6 @@ void Budget1::connectCommands()
     on(m_menus.spelling, &Budget1::checkSpelling);
     connect(m_form.save, &QPushButton::clicked, this, [this] { save(); });
     connect(m_menus.save, &QAction::triggered, this, [this] { save(); });
-    for (QObject *later : std::initializer_list<QObject *>{
-             m_form.print, m_menus.gridBackground, m_menus.gridText, m_menus.backup, m_menus.restore})
-        on(later, &Budget1::notYetAvailable);
 
     connect(m_menus.backup, &QAction::triggered, this, [this] { runBackup(backup::Mode::Backup); });
     connect(m_menus.restore, &QAction::triggered, this, [this] { runBackup(backup::Mode::Restore); });
@@ -223,13 +249,6 @@ void Budget1::connectCommands()
         putCursor(0, BudgetModel::itemColumn);
         m_menus.clipboard->setEnabled(budgettext::canCopy(m_model.sheet()));
     });
-}
-
-// Totals, printing, spelling, grid colours, clipboard, export and backup
-// arrive with their own pieces; until then their commands only beep.
-void Budget1::notYetAvailable()
-{
-    program().platform.beep();
 }
 
 void Budget1::openReport()
@@ -259,14 +278,16 @@ void Budget1::printTotals()
 
 void Budget1::onCustomSideButton(int number)
 {
-    if (number == insertSideButton)
+    if (number == backgroundSideButton)
+        m_colours->selector()->toggle();
+    else if (number == textColourSideButton)
+        m_colours->colours().chooseTextColour();
+    else if (number == insertSideButton)
         insertRow();
     else if (number == printSideButton)
         openReport();
     else if (number == totalsSideButton)
         showTotals();
-    else
-        notYetAvailable();
 }
 
 bool Budget1::hasResults() const
@@ -462,6 +483,7 @@ void Budget1::copyToClipboard()
 
 void Budget1::showTotals()
 {
+    m_colours->selector()->cancelIfShown();
     m_totals->toggle(m_year);
 }
 

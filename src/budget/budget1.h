@@ -12,6 +12,7 @@
 
 namespace tq {
 
+class Budget1Colours;
 class Budget1Totals;
 class ReportPreview;
 
@@ -50,6 +51,7 @@ protected:
     void openReport() override;
     void onActivated() override;
     bool confirmExit() override;
+    void storeColourChoice() override;
     void onCustomSideButton(int number) override;
     void aboutToPopUp() override;
     void closeEvent(QCloseEvent *event) override;
@@ -57,12 +59,12 @@ protected:
 
 private:
     void connectTotals();
+    void connectColours();
     void connectPreview();
     void connectGrid();
     void connectEditBox();
     void connectYearBox();
     void connectCommands();
-    void notYetAvailable();
     void showNotices(const BudgetNotices &notices);
     void showMonths(int first, int last);
     void setColumnWidths();
@@ -95,6 +97,7 @@ private:
     Budget1Spelling m_spelling;
     Budget1Totals *m_totals = nullptr; // child of this window
     ReportPreview *m_preview = nullptr;
+    Budget1Colours *m_colours = nullptr; // child of this window
     int m_year = 0;
     bool m_yearChosen = false;
     bool m_unreadable = false; // the year's file exists but could not be read

@@ -1,4 +1,5 @@
 #include "budget/budget1.h"
+#include "budget/gridbackgroundselector.h"
 #include "budget/totalspanel.h"
 #include "budget/yearfile.h"
 #include "budgetfixture.h"
@@ -600,6 +601,29 @@ private Q_SLOTS:
         QVERIFY(savedBefore);
         QCOMPARE(cell(0, 0), QStringLiteral("Food"));
         QVERIFY(!w->model().isModified());
+    }
+
+    void gridColoursFromMenuAndSideButtons()
+    {
+        open();
+        auto *selector = w->findChild<GridBackgroundSelector *>();
+        w->sideButton(1)->trigger();
+        QVERIFY(selector->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!selector->isVisible());
+        QVERIFY(w && w->isVisible());
+        findAction(w, QStringLiteral("mOGB"))->trigger();
+        QVERIFY(selector->isVisible());
+        clickButton(w, QStringLiteral("Command8")); // opening the totals takes the selector away
+        QVERIFY(!selector->isVisible());
+
+        t->prompter.answerColour(QColor(Qt::red));
+        w->sideButton(2)->trigger();
+        QCOMPARE(grid()->textColor(), QColor(Qt::red));
+        t->prompter.answerColour(QColor(Qt::blue));
+        findAction(w, QStringLiteral("mOGT"))->trigger();
+        QCOMPARE(grid()->textColor(), QColor(Qt::blue));
+        QCOMPARE(t->platform.beeps, 0);
     }
 
     void menusAndInputsAreNamed()
