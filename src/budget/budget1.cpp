@@ -5,7 +5,7 @@
 #include "budget/budget1totals.h"
 #include "budget/gridbackgroundselector.h"
 #include "budget/budgetcopy.h"
-#include "budget/budgetdocument.h"
+#include "budget/budget1print.h"
 #include "budget/budgettext.h"
 #include "budget/budgetyears.h"
 #include "budget/monthlyrows.h"
@@ -14,7 +14,6 @@
 #include "components/grid.h"
 #include "components/program.h"
 #include "frame/activitytoolbar.h"
-#include "frame/reportpreview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -158,12 +157,7 @@ void Budget1::storeColourChoice()
 // After the totals panel's overlay: Esc closes that panel first.
 void Budget1::connectPreview()
 {
-    m_preview = new ReportPreview(
-        program(),
-        {ToolId::Budget, 76, QStringLiteral("Print Options"),
-         {QStringLiteral("Print All Gridlines"), QStringLiteral("No Horizontal lines after Items"),
-          QStringLiteral("No Gridlines")}},
-        this);
+    m_preview = makeBudgetPreview(program(), this);
     attachReportPreview(m_preview);
     connect(m_totals, &Budget1Totals::printRequested, this, &Budget1::printTotals);
 }
@@ -253,27 +247,15 @@ void Budget1::connectCommands()
 
 void Budget1::openReport()
 {
-    ReportPreview::Document doc;
-    doc.status = printBudgetStatus;
-    doc.fontFamily = budgetPrintFont(m_form.grid->font().family());
-    doc.build = [this](PrintDocument &d, int range) {
-        writeBudgetDocument(d, {m_model, m_year, program().state.familyName.trimmed(), program().clock.today()},
-                            BudgetPrintOptions::fromOption(range));
-    };
-    m_preview->open(std::move(doc));
+    m_preview->open(
+        budgetGridDocument(program(), m_model, [this] { return m_year; }, m_form.grid->font().family()));
 }
 
 void Budget1::printTotals()
 {
-    ReportPreview::Document doc;
-    doc.status = printTotalsStatus;
-    doc.fontFamily = budgetPrintFont(m_form.grid->font().family());
-    doc.rangesEnabled = false;
-    doc.build = [this](PrintDocument &d, int) {
-        writeTotalsDocument(d, {m_totals->panel()->totals(), m_form.yearBox->currentText(),
-                                program().clock.today()});
-    };
-    m_preview->open(std::move(doc));
+    m_preview->open(budgetTotalsDocument(program(), m_totals->panel()->totals(),
+                                         [this] { return m_form.yearBox->currentText(); },
+                                         m_form.grid->font().family()));
 }
 
 void Budget1::onCustomSideButton(int number)
