@@ -1,7 +1,15 @@
 #include "budget/budget1.h"
 
+#include "backup/backup1.h"
+#include "budget/budget1colours.h"
+#include "budget/budget1totals.h"
+#include "budget/gridbackgroundselector.h"
+#include "budget/budgetcopy.h"
+#include "budget/budget1print.h"
+#include "budget/budgettext.h"
 #include "budget/budgetyears.h"
 #include "budget/monthlyrows.h"
+#include "budget/totalspanel.h"
 #include "common/twips.h"
 #include "components/grid.h"
 #include "components/program.h"
@@ -26,7 +34,11 @@ namespace tq {
 namespace {
 
 const QString budgetTitle = QStringLiteral("Home Budget");
+constexpr int backgroundSideButton = 1;
+constexpr int textColourSideButton = 2;
 constexpr int insertSideButton = 4;
+constexpr int printSideButton = 5;
+constexpr int totalsSideButton = 6;
 const QColor editBoxFocusColour(255, 255, 160); // light yellow
 
 Message question(const BudgetNotice &notice, Buttons buttons, Button preselected)
@@ -66,7 +78,8 @@ Budget1::Budget1(Program &program, QWidget *launcher)
     : ToolWindow(program, launcher, budgetConfig(program.state.familyName)),
       m_form(BudgetForm::build([this](QWidget *w, const QRect &r) { placeInPanel(w, r); })),
       m_menus(BudgetMenus::build(optionsMenu(), editMenu(),
-                                 addToolMenu(QStringLiteral("&Utilities"), QStringLiteral("mU"))))
+                                 addToolMenu(QStringLiteral("&Utilities"), QStringLiteral("mU")))),
+      m_spelling(program, *this, m_model, *m_form.grid, [this](const QString &s) { setStatusText(s); })
 {
     // The budget disables no top button, not even its own.
     if (QToolButton *own = topToolbar()->button(config().ownTopButton))
@@ -77,6 +90,9 @@ Budget1::Budget1(Program &program, QWidget *launcher)
     for (QWidget *area : m_form.popupAreas())
         installContextPopup(area);
 
+    connectTotals();
+    connectColours();
+    connectPreview();
     connectGrid();
     connectEditBox();
     connectYearBox();
@@ -85,6 +101,7 @@ Budget1::Budget1(Program &program, QWidget *launcher)
     setDeleteEnabled(false);
     m_form.copyRight->setEnabled(false);
     m_menus.copyRight->setEnabled(false);
+    m_spelling.open();
     loadYear(years::today(program.clock.now().date()));
 }
 
@@ -95,9 +112,55 @@ Budget1::~Budget1()
     for (QObject *sender : std::initializer_list<QObject *>{qApp, m_form.yearBox, m_form.grid, m_form.editBox,
                                                             m_form.monthly, &m_model})
         sender->disconnect(this);
+    m_totals->panel()->disconnect(m_totals);
+    m_colours->colours().disconnect(m_colours);
+    m_colours->selector()->disconnect(m_colours);
+    m_colours->selector()->hideSelector();
 }
 
 // ---- wiring -------------------------------------------------------------------
+
+// Esc closes the totals panel before it reaches any later overlay.
+void Budget1::connectTotals()
+{
+    m_totals = new Budget1Totals(program(), *this, m_model, m_form, m_menus);
+    placeInPanel(m_totals->panel(), {0, 0, budgetPanelWidth, budgetPanelHeight});
+    m_totals->panel()->hide(); // placing shows it
+    addOverlay({m_totals->panel(), 0, false, [this] { m_totals->close(); }});
+    connect(m_totals, &Budget1Totals::closed, this, [this] {
+        putCursor(cursorRow(), cursorColumn());
+        m_form.grid->setFocus();
+    });
+}
+
+// The selector's design size over the panel's centre; Esc undoes a preview.
+void Budget1::connectColours()
+{
+    m_colours = new Budget1Colours(program(), *this, *m_form.grid, *m_totals->panel());
+    GridBackgroundSelector *selector = m_colours->selector();
+    const QSize size = GridBackgroundSelector::designTwips();
+    placeInPanel(selector, {(budgetPanelWidth - size.width()) / 2, (budgetPanelHeight - size.height()) / 2,
+                            size.width(), size.height()});
+    selector->hide();
+    addOverlay({selector, 0, false, [selector] { selector->cancelIfShown(); }});
+    connect(m_colours, &Budget1Colours::changed, this, [this] { markColoursChanged(); });
+    connect(m_menus.gridBackground, &QAction::triggered, selector, &GridBackgroundSelector::toggle);
+    connect(m_menus.gridText, &QAction::triggered, &m_colours->colours(), &BudgetGridColours::chooseTextColour);
+}
+
+void Budget1::storeColourChoice()
+{
+    ToolWindow::storeColourChoice();
+    m_colours->colours().store();
+}
+
+// After the totals panel's overlay: Esc closes that panel first.
+void Budget1::connectPreview()
+{
+    m_preview = makeBudgetPreview(program(), this);
+    attachReportPreview(m_preview);
+    connect(m_totals, &Budget1Totals::printRequested, this, &Budget1::printTotals);
+}
 
 void Budget1::connectGrid()
 {
@@ -154,37 +217,59 @@ void Budget1::connectCommands()
     on(m_form.copyYear, &Budget1::copyToNextYear);
     on(m_menus.copyYear, &Budget1::copyToNextYear);
     on(m_form.exit, &Budget1::exitStep);
+    on(m_form.spelling, &Budget1::checkSpelling);
+    on(m_form.totals, &Budget1::showTotals);
+    on(m_form.print, &Budget1::openReport);
+    on(m_menus.totals, &Budget1::showTotals);
+    on(m_menus.spelling, &Budget1::checkSpelling);
     connect(m_form.save, &QPushButton::clicked, this, [this] { save(); });
     connect(m_menus.save, &QAction::triggered, this, [this] { save(); });
-    for (QObject *later : std::initializer_list<QObject *>{
-             m_form.totals, m_form.print, m_form.spelling, m_menus.gridBackground, m_menus.gridText,
-             m_menus.copy, m_menus.spelling, m_menus.totals, m_menus.clipboard, m_menus.backup,
-             m_menus.restore, m_menus.exportFile})
-        on(later, &Budget1::notYetAvailable);
 
+    connect(m_menus.backup, &QAction::triggered, this, [this] { runBackup(backup::Mode::Backup); });
+    connect(m_menus.restore, &QAction::triggered, this, [this] { runBackup(backup::Mode::Restore); });
+    on(m_menus.clipboard, &Budget1::copyToClipboard);
+    on(m_menus.copy, &Budget1::copyToClipboard);
+    connect(m_menus.exportFile, &QAction::triggered, this,
+            [this] { exportBudget(program(), this, m_model.sheet(), m_year); });
+    connect(m_menus.utilities, &QMenu::aboutToShow, this, [this] {
+        const budgettext::UtilitiesMenu u = budgettext::utilitiesMenu(program().folder, m_year, m_model.sheet());
+        m_menus.backup->setEnabled(u.backup);
+        m_menus.exportFile->setEnabled(u.exportFile);
+        m_menus.restore->setEnabled(u.restore);
+    });
     connect(optionsMenu(), &QMenu::aboutToShow, this, &Budget1::syncDeleteItems);
     connect(optionsMenu(), &QMenu::aboutToHide, this, [this] { m_menus.copy->setVisible(false); });
-    connect(editMenu(), &QMenu::aboutToShow, this, [this] { putCursor(0, BudgetModel::itemColumn); });
-}
-
-// Totals, printing, spelling, grid colours, clipboard, export and backup
-// arrive with their own pieces; until then their commands only beep.
-void Budget1::notYetAvailable()
-{
-    program().platform.beep();
+    connect(editMenu(), &QMenu::aboutToShow, this, [this] {
+        putCursor(0, BudgetModel::itemColumn);
+        m_menus.clipboard->setEnabled(budgettext::canCopy(m_model.sheet()));
+    });
 }
 
 void Budget1::openReport()
 {
-    notYetAvailable();
+    m_preview->open(
+        budgetGridDocument(program(), m_model, [this] { return m_year; }, m_form.grid->font().family()));
+}
+
+void Budget1::printTotals()
+{
+    m_preview->open(budgetTotalsDocument(program(), m_totals->panel()->totals(),
+                                         [this] { return m_form.yearBox->currentText(); },
+                                         m_form.grid->font().family()));
 }
 
 void Budget1::onCustomSideButton(int number)
 {
-    if (number == insertSideButton)
+    if (number == backgroundSideButton)
+        m_colours->selector()->toggle();
+    else if (number == textColourSideButton)
+        m_colours->colours().chooseTextColour();
+    else if (number == insertSideButton)
         insertRow();
-    else
-        notYetAvailable();
+    else if (number == printSideButton)
+        openReport();
+    else if (number == totalsSideButton)
+        showTotals();
 }
 
 bool Budget1::hasResults() const
@@ -272,8 +357,10 @@ void Budget1::editBoxFocus(bool in)
     p.setColor(QPalette::Base, in ? editBoxFocusColour : m_form.grid->backgroundColor());
     m_form.editBox->setPalette(p);
     m_form.grid->setHighlight(in ? Grid::Highlight::Always : Grid::Highlight::Never);
-    if (in)
+    if (in) {
+        m_spelling.attach(m_form.editBox);
         refreshEditBox();
+    }
 }
 
 void Budget1::cursorMoved()
@@ -369,6 +456,22 @@ void Budget1::enterIncome(int month)
     m_form.monthly->setIncomeHighlight(month, QColor());
     putCursor(row, column);
     m_form.grid->setFocus();
+}
+
+void Budget1::copyToClipboard()
+{
+    copyBudgetToClipboard(program(), this, m_model, m_year);
+}
+
+void Budget1::showTotals()
+{
+    m_colours->selector()->cancelIfShown();
+    m_totals->toggle(m_year);
+}
+
+void Budget1::checkSpelling()
+{
+    m_spelling.run();
 }
 
 void Budget1::copyRight()
@@ -528,6 +631,7 @@ void Budget1::yearBoxFocused()
 
 void Budget1::yearPicked()
 {
+    m_totals->close();
     if (!takeYearFromBox())
         return;
     setResultsAvailable(false, true);
@@ -551,6 +655,19 @@ bool Budget1::takeYearFromBox()
     m_yearChosen = true;
     loadYear(years::fromBoxText(m_form.yearBox->currentText().right(4)));
     return true;
+}
+
+// The copy on disk must hold what is on screen, so unsaved changes are asked
+// about first; a restore brings the window back to today's year.
+void Budget1::runBackup(backup::Mode mode)
+{
+    if (!askToSave())
+        return;
+    {
+        Backup1 dialog(program(), m_year, mode, this);
+        program().prompter.runDialog(dialog);
+    }
+    loadYear(mode == backup::Mode::Backup ? m_year : years::today(program().clock.today()));
 }
 
 void Budget1::copyToNextYear()

@@ -3,12 +3,18 @@
 // the monthly rows under it, the year box and the year file, on the shared
 // tool window frame. The figures live in BudgetModel; this window routes the
 // user's clicks and keys to it and shows its answers.
+#include "backup/backuptexts.h"
+#include "budget/budget1spelling.h"
 #include "budget/budgetform.h"
 #include "budget/budgetmenus.h"
 #include "budget/budgetmodel.h"
 #include "frame/toolwindow.h"
 
 namespace tq {
+
+class Budget1Colours;
+class Budget1Totals;
+class ReportPreview;
 
 class Budget1 : public ToolWindow
 {
@@ -21,6 +27,7 @@ public:
 
     BudgetModel &model() { return m_model; }
     const BudgetForm &form() const { return m_form; }
+    const Budget1Spelling &spelling() const { return m_spelling; }
     int selectedYear() const { return m_year; }
 
     // "&Save": false when the file was not written (the user was told).
@@ -28,10 +35,15 @@ public:
     // The save prompt: true when the caller may go on (saved or discarded).
     bool askToSave();
     void loadYear(int year);
+    void checkSpelling();
+    void showTotals();
+    void printTotals();
+    void copyToClipboard();
     void copyRight();
     void insertRow();
     void deleteRow();
     void copyToNextYear();
+    void runBackup(backup::Mode mode);
     void enterIncome(int month);
 
 protected:
@@ -39,17 +51,20 @@ protected:
     void openReport() override;
     void onActivated() override;
     bool confirmExit() override;
+    void storeColourChoice() override;
     void onCustomSideButton(int number) override;
     void aboutToPopUp() override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void connectTotals();
+    void connectColours();
+    void connectPreview();
     void connectGrid();
     void connectEditBox();
     void connectYearBox();
     void connectCommands();
-    void notYetAvailable();
     void showNotices(const BudgetNotices &notices);
     void showMonths(int first, int last);
     void setColumnWidths();
@@ -79,6 +94,10 @@ private:
     BudgetModel m_model;
     BudgetForm m_form;
     BudgetMenus m_menus;
+    Budget1Spelling m_spelling;
+    Budget1Totals *m_totals = nullptr; // child of this window
+    ReportPreview *m_preview = nullptr;
+    Budget1Colours *m_colours = nullptr; // child of this window
     int m_year = 0;
     bool m_yearChosen = false;
     bool m_unreadable = false; // the year's file exists but could not be read

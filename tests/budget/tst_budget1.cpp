@@ -1,4 +1,6 @@
 #include "budget/budget1.h"
+#include "budget/gridbackgroundselector.h"
+#include "budget/totalspanel.h"
 #include "budget/yearfile.h"
 #include "budgetfixture.h"
 #include "components/grid.h"
@@ -453,6 +455,175 @@ private Q_SLOTS:
         QCOMPARE(t->prompter.last().title, QStringLiteral("Copy Year"));
         QCOMPARE(t->prompter.last().text, QStringLiteral("Copy 2007 file to 2008?"));
         QVERIFY(QFile::exists(yearFilePath(2008)));
+    }
+
+    // Empty items give the check no words: it ends at once, tells so, gives the
+    // caption back, and never loads the dictionary (nor does opening the window).
+    void spellingCheckOfNoWordsTellsAndRestoresCaption()
+    {
+        open();
+        QVERIFY(!w->spelling().checker().dictionaryLoaded());
+        const QString caption = w->statusText();
+        t->prompter.answer(Button::Ok);
+        clickButton(w, QStringLiteral("Command15"));
+        QCOMPARE(t->prompter.last().title, QStringLiteral("Spelling Check"));
+        QCOMPARE(t->prompter.last().text,
+                 QStringLiteral("Spelling Check did not change or did not find any misspelled words!"));
+        QCOMPARE(w->statusText(), caption);
+        QVERIFY(!w->spelling().checker().dictionaryLoaded());
+        t->prompter.answer(Button::Ok);
+        findAction(w, QStringLiteral("mOSpell"))->trigger();
+        QCOMPARE(t->prompter.texts().size(), 2);
+        QCOMPARE(t->platform.beeps, 0);
+    }
+
+    // The menus offer copy and export only once there are item names to take out.
+    void copyAndExportFollowTheItems()
+    {
+        open();
+        QAction *copy = findAction(w, QStringLiteral("mECopy"));
+        QAction *exportFile = findAction(w, QStringLiteral("mUExcel"));
+        QMenu *utilities = w->findChild<QMenu *>(QStringLiteral("mU"));
+        QVERIFY(utilities);
+        Q_EMIT w->editMenu()->aboutToShow();
+        Q_EMIT utilities->aboutToShow();
+        QVERIFY(!copy->isEnabled());
+        QVERIFY(!exportFile->isEnabled());
+        QVERIFY(!findAction(w, QStringLiteral("mUB"))->isEnabled());
+        QVERIFY(findAction(w, QStringLiteral("mUR"))->isEnabled());
+
+        typeInto(0, 0, QStringLiteral("Rent"));
+        Q_EMIT w->editMenu()->aboutToShow();
+        Q_EMIT utilities->aboutToShow();
+        QVERIFY(copy->isEnabled());
+        QVERIFY(exportFile->isEnabled());
+
+        t->prompter.answer(Button::Ok);
+        copy->trigger();
+        QCOMPARE(t->prompter.last().title, QStringLiteral("Copy Option"));
+        QCOMPARE(t->prompter.last().text, QStringLiteral("Current Budget has been copied to the Windows Clipboard."));
+        QVERIFY(t->platform.clipboardText.contains(QStringLiteral("Rent")));
+
+        t->prompter.answerInput(QStringLiteral("Out.xls"));
+        exportFile->trigger();
+        QCOMPARE(t->prompter.last().title, QStringLiteral("Export File in Excel/Spreadsheet Format"));
+        QFile out(t->program.folder.filePath(QStringLiteral("Out.xls")));
+        QVERIFY(out.open(QIODevice::ReadOnly));
+        const QByteArray bytes = out.readAll();
+        QVERIFY(bytes.startsWith("\tItem\tJanuary") || bytes.startsWith("\tItem\tJan"));
+        QVERIFY(bytes.contains("\r\n\tRent\t"));
+    }
+
+    void totalsWithoutIncomeOnlyTells()
+    {
+        open();
+        t->prompter.answer(Button::Ok);
+        clickButton(w, QStringLiteral("Command8"));
+        QCOMPARE(t->prompter.last().title, QStringLiteral("View Totals"));
+        QCOMPARE(t->prompter.last().text,
+                 QStringLiteral("There must be at least one entry and at least one income entry to view Totals!"));
+        QVERIFY(!w->findChild<TotalsPanel *>()->isVisible());
+    }
+
+    // While the panel is open the commands that edit or print the grid are off;
+    // Esc closes it and gives them back with the caption.
+    void totalsPanelBlocksEditingUntilEsc()
+    {
+        BudgetSheet sheet;
+        sheet.rows[0] = budgetfixture::row(QStringLiteral("Rent"), {QStringLiteral("800.00")});
+        sheet.incomes.fill(QStringLiteral("2500.00"));
+        saveSheet(sheet);
+        open();
+        const QString caption = w->statusText();
+        auto *panel = w->findChild<TotalsPanel *>();
+        clickButton(w, QStringLiteral("Command8"));
+        QVERIFY(panel->isVisible());
+        QCOMPARE(w->statusText(), QStringLiteral("Totals For Year"));
+        QVERIFY(findAction(w, QStringLiteral("mOT"))->isChecked());
+        QVERIFY(!findAction(w, QStringLiteral("mOGB"))->isEnabled());
+        QVERIFY(!findNamed<QPushButton>(w, QStringLiteral("Command5"))->isEnabled());
+        QVERIFY(!findNamed<QPushButton>(w, QStringLiteral("Command2"))->isEnabled());
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(w && w->isVisible());
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(w->statusText(), caption);
+        QVERIFY(findNamed<QPushButton>(w, QStringLiteral("Command5"))->isEnabled());
+        QVERIFY(findAction(w, QStringLiteral("mOGB"))->isEnabled());
+        QVERIFY(t->prompter.prompts.isEmpty());
+    }
+
+    // The grid and the totals each print their own document; Esc takes the
+    // totals panel first, then the preview.
+    void printOpensTheGridOrTheTotalsDocument()
+    {
+        BudgetSheet sheet;
+        sheet.rows[0] = budgetfixture::row(QStringLiteral("Rent"), {QStringLiteral("800.00")});
+        sheet.incomes.fill(QStringLiteral("2500.00"));
+        saveSheet(sheet);
+        open();
+        clickButton(w, QStringLiteral("Command2"));
+        QVERIFY(w->isPreviewShown());
+        QCOMPARE(w->statusText(), QStringLiteral("Print"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!w->isPreviewShown());
+        QVERIFY(w && w->isVisible());
+
+        clickButton(w, QStringLiteral("Command8"));
+        clickButton(w->findChild<TotalsPanel *>(), QStringLiteral("Command14"));
+        QVERIFY(w->isPreviewShown());
+        QCOMPARE(w->statusText(), QStringLiteral("Print Totals"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!w->findChild<TotalsPanel *>()->isVisible());
+        QVERIFY(w->isPreviewShown());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!w->isPreviewShown());
+        QVERIFY(w && w->isVisible());
+    }
+
+    // Unsaved changes are saved before the dialog sees the file; what the
+    // restore put on disk is on screen afterwards.
+    void restoreAsksToSaveFirstThenShowsTheRestoredFile()
+    {
+        open();
+        typeInto(0, 0, QStringLiteral("Rent"));
+        t->prompter.answer(Button::Yes);
+        bool savedBefore = false;
+        t->prompter.scriptDialog(QStringLiteral("Backup1"), [&](QDialog &) {
+            savedBefore = QFile::exists(yearFilePath());
+            BudgetSheet restored;
+            restored.rows[0] = budgetfixture::row(QStringLiteral("Food"));
+            saveSheet(restored);
+            return int(QDialog::Accepted);
+        });
+        findAction(w, QStringLiteral("mUR"))->trigger();
+        QCOMPARE(t->prompter.prompts.first().text, savePrompt);
+        QVERIFY(savedBefore);
+        QCOMPARE(cell(0, 0), QStringLiteral("Food"));
+        QVERIFY(!w->model().isModified());
+    }
+
+    void gridColoursFromMenuAndSideButtons()
+    {
+        open();
+        auto *selector = w->findChild<GridBackgroundSelector *>();
+        w->sideButton(1)->trigger();
+        QVERIFY(selector->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!selector->isVisible());
+        QVERIFY(w && w->isVisible());
+        findAction(w, QStringLiteral("mOGB"))->trigger();
+        QVERIFY(selector->isVisible());
+        clickButton(w, QStringLiteral("Command8")); // opening the totals takes the selector away
+        QVERIFY(!selector->isVisible());
+
+        t->prompter.answerColour(QColor(Qt::red));
+        w->sideButton(2)->trigger();
+        QCOMPARE(grid()->textColor(), QColor(Qt::red));
+        t->prompter.answerColour(QColor(Qt::blue));
+        findAction(w, QStringLiteral("mOGT"))->trigger();
+        QCOMPARE(grid()->textColor(), QColor(Qt::blue));
+        QCOMPARE(t->platform.beeps, 0);
     }
 
     void menusAndInputsAreNamed()

@@ -1,0 +1,65 @@
+#include "budget/budget1spelling.h"
+
+#include "budget/budgetmodel.h"
+#include "components/eventyield.h"
+#include "components/grid.h"
+#include "components/program.h"
+#include "frame/toolwindow.h"
+
+
+namespace tq {
+
+Budget1Spelling::Budget1Spelling(Program &program, ToolWindow &window, BudgetModel &model, Grid &grid,
+                                 std::function<void(const QString &)> setStatus)
+    : m_program(program), m_window(window), m_model(model), m_grid(grid), m_setStatus(std::move(setStatus)),
+      m_checker(program.prompter, program.folder), m_spelling(m_checker, *this)
+{
+}
+
+void Budget1Spelling::run()
+{
+    m_setStatus(BudgetSpelling::statusText());
+    const SpellingOutcome outcome = m_spelling.run();
+    m_program.prompter.inform(&m_window, outcome.title, outcome.text);
+    if (!outcome.keepsStatus)
+        m_setStatus(QString());
+}
+
+// The check counts rows from 1; the model from 0.
+QString Budget1Spelling::itemName(int row) const
+{
+    return m_model.text(row - 1, BudgetModel::itemColumn);
+}
+
+void Budget1Spelling::setItemName(int row, const QString &text)
+{
+    m_model.setData(m_model.index(row - 1, BudgetModel::itemColumn), text, Qt::EditRole);
+}
+
+void Budget1Spelling::markChanged()
+{
+    m_model.setModified(true);
+}
+
+void Budget1Spelling::moveCursor(int row)
+{
+    m_grid.setCurrentCell(row, BudgetModel::itemColumn + 1);
+}
+
+void Budget1Spelling::setHighlightAlways(bool always)
+{
+    m_grid.setHighlight(always ? Grid::Highlight::Always : Grid::Highlight::WhenFocused);
+}
+
+// Other events must wait: a click could edit the rows the check is walking.
+void Budget1Spelling::repaint()
+{
+    repaintNow(&m_window);
+}
+
+void Budget1Spelling::showHelp(int topicId)
+{
+    m_program.platform.showHelp(topicId);
+}
+
+} // namespace tq

@@ -1,0 +1,62 @@
+#include "budget/budget1totals.h"
+
+#include "budget/budgetform.h"
+#include "budget/budgetmenus.h"
+#include "budget/budgetmodel.h"
+#include "budget/totalspanel.h"
+#include "components/grid.h"
+#include "components/program.h"
+#include "frame/toolwindow.h"
+
+#include <QAction>
+#include <QPushButton>
+
+namespace tq {
+
+namespace {
+constexpr int backgroundSideButton = 1;
+}
+
+Budget1Totals::Budget1Totals(Program &program, ToolWindow &window, BudgetModel &model, BudgetForm &form,
+                             BudgetMenus &menus)
+    : QObject(&window), m_program(program), m_window(window), m_model(model), m_form(form), m_menus(menus),
+      m_panel(new TotalsPanel(window.mainPanel()))
+{
+    m_menus.totals->setCheckable(true);
+    connect(m_panel, &TotalsPanel::commandsChanged, this, &Budget1Totals::applyCommands);
+    connect(m_panel, &TotalsPanel::closed, this, &Budget1Totals::closed);
+    connect(m_panel, &TotalsPanel::printRequested, this, &Budget1Totals::printRequested);
+    connect(&m_model, &BudgetModel::monthsChanged, m_panel, [this] { m_panel->refill(); });
+}
+
+void Budget1Totals::toggle(int year)
+{
+    if (m_panel->isOpen()) {
+        m_panel->closeTotals();
+        return;
+    }
+    m_panel->setListAppearance(m_form.grid->backgroundColor(), m_form.grid->textColor());
+    if (const std::optional<TotalsMessage> message = m_panel->open(m_model, year))
+        m_program.prompter.message(&m_window, {message->title, message->text, Icon::Question, int(Button::Ok),
+                                               Button::Ok});
+}
+
+void Budget1Totals::close()
+{
+    m_panel->closeTotals();
+}
+
+void Budget1Totals::applyCommands()
+{
+    const bool open = m_panel->isOpen();
+    const bool blocked = m_panel->editingBlocked();
+    m_window.sideButton(backgroundSideButton)->setEnabled(!open);
+    m_menus.gridBackground->setEnabled(!open);
+    m_menus.totals->setChecked(open);
+    m_window.setStatusText(open ? TotalsPanel::statusText() : QString());
+    for (QPushButton *b : {m_form.print, m_form.save, m_form.deleteRow, m_form.copyYear})
+        b->setEnabled(!blocked);
+    m_menus.editDeleteRow->setEnabled(!blocked);
+}
+
+} // namespace tq

@@ -1,0 +1,42 @@
+#pragma once
+// The home budget window's totals panel: opening it over the grid, keeping it
+// filled while the figures change, and the commands it blocks while open.
+#include <QObject>
+
+namespace tq {
+
+class BudgetModel;
+struct BudgetForm;
+struct BudgetMenus;
+struct Program;
+class ToolWindow;
+class TotalsPanel;
+
+class Budget1Totals : public QObject
+{
+    Q_OBJECT
+public:
+    // The panel is a child of `window`'s main panel, placed by the window.
+    Budget1Totals(Program &program, ToolWindow &window, BudgetModel &model, BudgetForm &form, BudgetMenus &menus);
+
+    TotalsPanel *panel() const { return m_panel; }
+    // "&Totals (Yr)": opens the panel, or closes it when open.
+    void toggle(int year);
+    void close();
+
+Q_SIGNALS:
+    void closed();
+    void printRequested();
+
+private:
+    void applyCommands();
+
+    Program &m_program;
+    ToolWindow &m_window;
+    BudgetModel &m_model;
+    BudgetForm &m_form;
+    BudgetMenus &m_menus;
+    TotalsPanel *m_panel;
+};
+
+} // namespace tq
