@@ -5,7 +5,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev
   libhunspell-dev hunspell-en-us
-  fonts-liberation
+  fonts-liberation poppler-utils
   libbenchmark-dev
 )
 missing=()

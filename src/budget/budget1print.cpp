@@ -20,6 +20,7 @@ ReportPreview::Document budgetGridDocument(Program &program, const BudgetModel &
     ReportPreview::Document doc;
     doc.status = printBudgetStatus;
     doc.fontFamily = budgetPrintFont(gridFont);
+    doc.pdfNameSuffix = QString::number(year());
     doc.build = [&program, &model, year](PrintDocument &d, int range) {
         writeBudgetDocument(d, {model, year(), program.state.familyName.trimmed(), program.clock.today()},
                             BudgetPrintOptions::fromOption(range));
@@ -34,6 +35,7 @@ ReportPreview::Document budgetTotalsDocument(Program &program, const YearTotals 
     doc.status = printTotalsStatus;
     doc.fontFamily = budgetPrintFont(gridFont);
     doc.rangesEnabled = false;
+    doc.pdfNameSuffix = yearText();
     doc.build = [&program, &totals, yearText](PrintDocument &d, int) {
         writeTotalsDocument(d, {totals, yearText(), program.clock.today()});
     };

@@ -1,7 +1,9 @@
 #include "components/fittext.h"
 
 #include <QFontMetrics>
+#include <QAbstractButton>
 #include <QLabel>
+#include <QStyle>
 
 #include <functional>
 
@@ -9,21 +11,21 @@ namespace tq {
 
 namespace {
 
-void fitLabel(QLabel *label, FitLimits limits, const std::function<bool(const QFont &)> &fits)
+void fitFont(QWidget *widget, FitLimits limits, const std::function<bool(const QFont &)> &fits)
 {
-    QFont font = label->font();
+    QFont font = widget->font();
     for (int stretch = 95; !fits(font) && stretch >= limits.narrowestStretch; stretch -= 5)
         font.setStretch(stretch);
     while (!fits(font) && font.pointSizeF() > limits.smallestPoints)
         font.setPointSizeF(font.pointSizeF() - 0.5);
-    label->setFont(font);
+    widget->setFont(font);
 }
 
 } // namespace
 
 void fitLabelToWidth(QLabel *label, int widthPx, FitLimits limits)
 {
-    fitLabel(label, limits, [&](const QFont &font) {
+    fitFont(label, limits, [&](const QFont &font) {
         return QFontMetrics(font).horizontalAdvance(label->text()) <= widthPx;
     });
 }
@@ -31,10 +33,19 @@ void fitLabelToWidth(QLabel *label, int widthPx, FitLimits limits)
 void fitLabelToSize(QLabel *label, QSize room, FitLimits limits)
 {
     const int flags = label->wordWrap() ? int(Qt::TextWordWrap) : 0;
-    fitLabel(label, limits, [&](const QFont &font) {
+    fitFont(label, limits, [&](const QFont &font) {
         const QRect needed = QFontMetrics(font).boundingRect(QRect(QPoint(0, 0), room), flags, label->text());
         return needed.width() <= room.width() && needed.height() <= room.height();
     });
+}
+
+void fitButtonText(QAbstractButton *button, FitLimits limits)
+{
+    const QStyle *style = button->style();
+    const int room = button->width() - 2 * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                                            style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button));
+    const QString text = QString(button->text()).remove(QLatin1Char('&'));
+    fitFont(button, limits, [&](const QFont &font) { return QFontMetrics(font).horizontalAdvance(text) <= room; });
 }
 
 } // namespace tq

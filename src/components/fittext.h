@@ -3,6 +3,7 @@
 // shrunk, so no caption is cut off whatever the desktop's font.
 #include <QSize>
 
+class QAbstractButton;
 class QLabel;
 
 namespace tq {
@@ -17,5 +18,8 @@ void fitLabelToWidth(QLabel *label, int widthPx, FitLimits limits = {});
 
 // Wrapped as the label wraps: the text must fit room in both directions.
 void fitLabelToSize(QLabel *label, QSize room, FitLimits limits = {});
+
+// A push button's caption inside the button's frame and margins.
+void fitButtonText(QAbstractButton *button, FitLimits limits = {});
 
 } // namespace tq

@@ -3,6 +3,7 @@
 #include "components/fontdialog.h"
 
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -89,6 +90,18 @@ bool DialogPrompter::printDialog(QWidget *parent, QPrinter &printer)
 {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+QString DialogPrompter::saveFileName(QWidget *parent, const QString &title, const QString &suggested,
+                                    const QString &filter, const QString &suffix)
+{
+    QFileDialog dialog(parent, title, suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 int DialogPrompter::runDialog(QDialog &dialog)

@@ -38,6 +38,10 @@ public:
     // Returns false when the user cancels; the printer keeps its settings then.
     virtual bool pageSetup(QWidget *parent, QPrinter &printer) = 0;
     virtual bool printDialog(QWidget *parent, QPrinter &printer) = 0;
+    // The path to save a file to, starting at `suggested`; empty when cancelled.
+    // `suffix` is added to a name typed without one.
+    virtual QString saveFileName(QWidget *parent, const QString &title, const QString &suggested,
+                                 const QString &filter, const QString &suffix) = 0;
     // The program's own modal dialogs (income entry, spelling correction,
     // background selector, backup, the printer font dialog) all pass here:
     // the caller builds the dialog with its parent, gives it an objectName
@@ -63,6 +67,8 @@ public:
     std::optional<FontChoice> font(QWidget *parent, const FontChoice &initial) override;
     bool pageSetup(QWidget *parent, QPrinter &printer) override;
     bool printDialog(QWidget *parent, QPrinter &printer) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &suggested, const QString &filter,
+                         const QString &suffix) override;
     int runDialog(QDialog &dialog) override;
 };
 

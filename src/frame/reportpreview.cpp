@@ -12,11 +12,13 @@
 
 #include <QButtonGroup>
 #include <QCoreApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <cmath>
 #include <memory>
 
@@ -72,6 +74,7 @@ struct ReportPreview::Impl {
     QPushButton *setupButton = nullptr;
     QPushButton *copyButton = nullptr;
     QPushButton *printButton = nullptr;
+    QPushButton *pdfButton = nullptr;
     QPushButton *cancelButton = nullptr;
     QPushButton *autoSizeButton = nullptr;
     QPushButton *enlargeButton = nullptr;
@@ -101,6 +104,8 @@ struct ReportPreview::Impl {
     void pageSetup();
     void copyPage();
     void print();
+    void savePdf();
+    QString suggestedPdfPath() const;
     void autoSize();
     void guideLineChosen(int option);
 };
@@ -189,13 +194,18 @@ void ReportPreview::Impl::createButtons()
         {&fontButton, tr("Printer &Font"), 0, 4800, 2425, 390, &Impl::chooseFont},
         {&setupButton, tr("&Page Setup"), 1, 5230, 2425, 390, &Impl::pageSetup},
         {&copyButton, tr("C&opy Current Page"), 3, 5660, 2425, 390, &Impl::copyPage},
-        {&printButton, tr("&Print"), 4, 6045, 2430, 390, &Impl::print},
+        {&printButton, tr("&Print"), 4, 6045, 1190, 390, &Impl::print},
     };
     for (const ControlPlace &s : places) {
         *s.button = placer.place(new QPushButton(s.caption, q), QStringLiteral("SSCommand80(%1)").arg(s.index),
                                  placer.rect(565, s.top, s.width, s.height));
         connect(*s.button, &QPushButton::clicked, q, [this, action = s.action] { (this->*action)(); });
     }
+    // Beside Print, sharing its row; "P&DF" keeps Alt+P for Print.
+    pdfButton = placer.place(new QPushButton(tr("Save as P&DF..."), q), QStringLiteral("cmdSavePdf"),
+                             placer.rect(1805, 6045, 1190, 390));
+    fitButtonText(pdfButton);
+    connect(pdfButton, &QPushButton::clicked, q, [this] { savePdf(); });
     cancelButton = placer.place(new QPushButton(tr("&Cancel"), q), QStringLiteral("SSCommand80(2)"),
                                 placer.rect(565, 6475, 2430, 400));
     connect(cancelButton, &QPushButton::clicked, q, &ReportPreview::cancel);
@@ -309,6 +319,37 @@ void ReportPreview::Impl::print()
         return;
     BusyPointer busy(program.platform);
     document.print(p);
+}
+
+QString ReportPreview::Impl::suggestedPdfPath() const
+{
+    const QString suffix =
+        shown.pdfNameSuffix.isEmpty() ? program.clock.today().toString(Qt::ISODate) : shown.pdfNameSuffix;
+    QString name = q->window()->windowTitle() + QLatin1Char(' ') + suffix;
+    name.replace(QLatin1Char('/'), QLatin1Char('-')); // a caption is no folder
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+}
+
+// Writes the pages the preview shows; the write replaces a file only when
+// complete, so a failure leaves no partial PDF.
+void ReportPreview::Impl::savePdf()
+{
+    const QString path = program.prompter.saveFileName(q, tr("Save as PDF"), suggestedPdfPath(),
+                                                       tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    bool saved = false;
+    {
+        BusyPointer busy(program.platform);
+        saved = document.savePdf(path);
+    }
+    if (!saved)
+        program.prompter.message(q, {tr("Save as PDF"), tr("The PDF file could not be written:\r%1").arg(path),
+                                     Icon::Exclamation, int(Button::Ok), Button::Ok});
+    cancelButton->setFocus();
 }
 
 void ReportPreview::Impl::autoSize()

@@ -34,6 +34,9 @@ public:
         bool rangesEnabled = true;                              // the range frame, until the preview closes
         // Fills a started document; `range` is the chosen range option.
         std::function<void(PrintDocument &, int range)> build;
+        // What follows the window's caption in the name "Save as PDF"
+        // suggests (the year a document shows); empty: today's date.
+        QString pdfNameSuffix;
     };
 
     ReportPreview(Program &program, Options options, QWidget *parent);

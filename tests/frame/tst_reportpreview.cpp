@@ -6,6 +6,11 @@
 #include "windowdriver.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPointer>
@@ -84,7 +89,8 @@ private Q_SLOTS:
         QTest::newRow("font") << "SSCommand80(0)" << "Printer &Font" << QRect(565, 4800, 2425, 390);
         QTest::newRow("setup") << "SSCommand80(1)" << "&Page Setup" << QRect(565, 5230, 2425, 390);
         QTest::newRow("copy") << "SSCommand80(3)" << "C&opy Current Page" << QRect(565, 5660, 2425, 390);
-        QTest::newRow("print") << "SSCommand80(4)" << "&Print" << QRect(565, 6045, 2430, 390);
+        QTest::newRow("print") << "SSCommand80(4)" << "&Print" << QRect(565, 6045, 1190, 390);
+        QTest::newRow("pdf") << "cmdSavePdf" << "Save as P&DF..." << QRect(1805, 6045, 1190, 390);
         QTest::newRow("cancel") << "SSCommand80(2)" << "&Cancel" << QRect(565, 6475, 2430, 400);
         QTest::newRow("auto size") << "SSCommand2" << "Auto Size" << QRect(7060, 30, 795, 230);
         QTest::newRow("enlarge") << "SSCommand1" << "Enlarge" << QRect(8060, 30, 750, 230);
@@ -348,6 +354,73 @@ private Q_SLOTS:
         QCOMPARE(message.icon, Icon::Information);
     }
 
+    // The pages the preview shows, read back from the file; the name offered
+    // is the window's caption and the date, or the year the document names.
+    void savesThePagesShownAsPdf_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QString>("offered");
+        QTest::newRow("dated") << "" << "Home Calculator 2007-03-14.pdf";
+        QTest::newRow("year") << "2026" << "Home Calculator 2026.pdf";
+    }
+    void savesThePagesShownAsPdf()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(QString, offered);
+        QWidget window;
+        window.setWindowTitle(QStringLiteral("Home Calculator"));
+        auto preview = makePreview();
+        preview->setParent(&window);
+        ReportPreview::Document doc;
+        doc.pdfNameSuffix = suffix;
+        doc.build = [this](PrintDocument &d, int) { report(d); };
+        preview->open(doc);
+        const QString path = t->dir.filePath(QStringLiteral("report.pdf"));
+        t->prompter.answerFileName(path);
+        click(preview.get(), QStringLiteral("cmdSavePdf"));
+
+        const test::Prompt &asked = t->prompter.last();
+        QCOMPARE(asked.kind, test::Prompt::Kind::SaveFile);
+        QCOMPARE(asked.title, QStringLiteral("Save as PDF"));
+        QCOMPARE(QFileInfo(asked.initialText).fileName(), offered);
+        QCOMPARE(QFileInfo(asked.initialText).absolutePath(),
+                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        QProcess reader;
+        reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+        QVERIFY(reader.waitForFinished());
+        const QStringList pages = QString::fromUtf8(reader.readAllStandardOutput()).split(QLatin1Char('\f'));
+        QCOMPARE(pages.size(), 3); // two pages and what follows the last form feed
+        QVERIFY(pages[0].contains(QStringLiteral("Home Calculator Results")));
+        QVERIFY(pages[1].contains(QStringLiteral("Page Number 2")));
+    }
+
+    // A write that fails is reported and leaves the old file whole; a
+    // cancelled dialog writes nothing.
+    void pdfWriteFailureKeepsTheOldFile()
+    {
+        auto preview = makePreview();
+        preview->open();
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("kept.pdf"));
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        old.setPermissions(QFileDevice::ReadOwner);
+        t->prompter.answerFileName(path);
+        t->prompter.answer(Button::Ok);
+        click(preview.get(), QStringLiteral("cmdSavePdf"));
+        QCOMPARE(t->prompter.last().title, QStringLiteral("Save as PDF"));
+        QCOMPARE(t->prompter.last().text, QStringLiteral("The PDF file could not be written:\r") + path);
+        QCOMPARE(t->prompter.last().icon, Icon::Exclamation);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.pdf")});
+
+        t->prompter.answerFileName(QString());
+        click(preview.get(), QStringLiteral("cmdSavePdf"));
+        QCOMPARE(t->prompter.last().kind, test::Prompt::Kind::SaveFile);
+    }
+
     // A second document of the same preview, and range options that rebuild
     // the open document at once and sit out the document that has none.
     void rangeOptionsAndSeveralDocuments()
@@ -362,10 +435,10 @@ private Q_SLOTS:
         QList<int> budgetBuilds;
         int totalsBuilds = 0;
         const ReportPreview::Document budget{QStringLiteral("Print"), QStringLiteral("Liberation Sans"), true,
-                                             [&](PrintDocument &, int range) { budgetBuilds << range; }};
+                                             [&](PrintDocument &, int range) { budgetBuilds << range; }, {}};
         const ReportPreview::Document totals{QStringLiteral("Print Totals"),
                                              QStringLiteral("Times New Roman"), false,
-                                             [&](PrintDocument &, int) { ++totalsBuilds; }};
+                                             [&](PrintDocument &, int) { ++totalsBuilds; }, {}};
         QWidget *frame = child(&preview, QStringLiteral("SSFrame80(0)"));
 
         preview.open(budget);

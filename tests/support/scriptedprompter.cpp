@@ -115,6 +115,19 @@ bool ScriptedPrompter::printDialog(QWidget *, QPrinter &)
     return take<bool>("print dialog", QString()).value_or(false);
 }
 
+QString ScriptedPrompter::saveFileName(QWidget *, const QString &title, const QString &suggested, const QString &,
+                                       const QString &)
+{
+    Prompt p;
+    p.kind = Prompt::Kind::SaveFile;
+    p.title = title;
+    p.initialText = suggested;
+    prompts.append(p);
+    if (randomNext())
+        return {}; // a random path could land anywhere
+    return take<QString>("file dialog", title).value_or(QString());
+}
+
 int ScriptedPrompter::runDialog(QDialog &dialog)
 {
     Prompt p;

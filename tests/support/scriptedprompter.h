@@ -13,14 +13,14 @@
 namespace tq::test {
 
 struct Prompt {
-    enum class Kind { Message, Input, Colour, Font, PageSetup, PrintDialog, Dialog };
+    enum class Kind { Message, Input, Colour, Font, PageSetup, PrintDialog, SaveFile, Dialog };
     Kind kind = Kind::Message;
     QString title; // a dialog's window title
     QString text;  // a dialog's objectName
     Icon icon = Icon::Information;
     Buttons buttons = 0;
     Button defaultButton = Button::Ok;
-    QString initialText;
+    QString initialText; // an input's default text, a file dialog's suggested path
     QColor initialColour;
     FontChoice initialFont;
 };
@@ -32,6 +32,7 @@ public:
 
     void answer(Button b) { m_answers.enqueue(b); }
     void answerInput(const QString &text) { m_answers.enqueue(text); }
+    void answerFileName(const QString &path) { m_answers.enqueue(path); } // empty: cancelled
     void answerColour(std::optional<QColor> c) { m_answers.enqueue(ColourAnswer{c}); }
     void answerFont(std::optional<FontChoice> f) { m_answers.enqueue(FontAnswer{f}); }
     void answerDialog(bool accepted) { m_answers.enqueue(accepted); }
@@ -69,6 +70,8 @@ public:
     std::optional<FontChoice> font(QWidget *parent, const FontChoice &initial) override;
     bool pageSetup(QWidget *parent, QPrinter &printer) override;
     bool printDialog(QWidget *parent, QPrinter &printer) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &suggested, const QString &filter,
+                         const QString &suffix) override;
     int runDialog(QDialog &dialog) override;
 
 private:

@@ -23,6 +23,10 @@ public:
     std::optional<FontChoice> font(QWidget *, const FontChoice &) override { return std::nullopt; }
     bool pageSetup(QWidget *, QPrinter &) override { return false; }
     bool printDialog(QWidget *, QPrinter &) override { return false; }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
     int runDialog(QDialog &) override { return QDialog::Rejected; }
 };
 
