@@ -6,6 +6,8 @@
 #include "budget/gridbackgroundselector.h"
 #include "budget/budgetcopy.h"
 #include "budget/budget1print.h"
+#include "budget/earlierversions.h"
+#include "budget/yearhistory.h"
 #include "budget/budgettext.h"
 #include "budget/budgetyears.h"
 #include "budget/monthlyrows.h"
@@ -227,6 +229,7 @@ void Budget1::connectCommands()
 
     connect(m_menus.backup, &QAction::triggered, this, [this] { runBackup(backup::Mode::Backup); });
     connect(m_menus.restore, &QAction::triggered, this, [this] { runBackup(backup::Mode::Restore); });
+    on(m_menus.versions, &Budget1::openEarlierVersion);
     on(m_menus.clipboard, &Budget1::copyToClipboard);
     on(m_menus.copy, &Budget1::copyToClipboard);
     connect(m_menus.exportFile, &QAction::triggered, this,
@@ -513,12 +516,13 @@ void Budget1::deleteRow()
 
 // ---- years and files --------------------------------------------------------------
 
-void Budget1::loadYear(int year)
+void Budget1::loadYear(int year, const QString &file)
 {
     BusyPointer busy(program().platform);
     m_form.editBox->clear();
     m_year = year;
-    const BudgetModel::LoadOutcome outcome = m_model.load(program().folder, year);
+    const BudgetModel::LoadOutcome outcome =
+        file.isEmpty() ? m_model.load(program().folder, year) : m_model.loadFile(file);
     m_unreadable = outcome.status == yearfile::Status::Unreadable;
     showYearInBox();
     if (m_unreadable)
@@ -535,7 +539,14 @@ void Budget1::loadYear(int year)
     m_menus.copyRight->setEnabled(false);
     setDeleteEnabled(false);
     m_lastClickedRow = -1;
-    m_model.setModified(false);
+    m_model.setModified(!file.isEmpty());
+}
+
+void Budget1::openEarlierVersion()
+{
+    const QString file = chooseEarlierVersion(program(), this, m_year);
+    if (!file.isEmpty() && askToSave())
+        loadYear(m_year, file);
 }
 
 // The list entry itself, so that leaving the box does not pick it again.
@@ -571,16 +582,25 @@ bool Budget1::save()
     const int column = cursorColumn();
     bool saved = false;
     if (!m_unreadable || confirmReplaceUnreadable()) {
-        saved = m_model.save(program().folder, m_year);
-        if (saved)
+        // An unreadable file the user agreed to replace cannot be kept.
+        if (!m_unreadable && !yearhistory::keep(program().folder, m_year, program().clock.now())) {
+            program().prompter.inform(
+                this, budgetTitle,
+                QStringLiteral("The earlier version of %1 could not be kept in the History folder, so the "
+                               "budget was not saved. Your changes are still on screen.")
+                    .arg(yearFilePath(m_year)));
+        } else if (m_model.save(program().folder, m_year)) {
+            saved = true;
             m_unreadable = false;
-        else
+            yearhistory::prune(program().folder, m_year);
+        } else {
             program().prompter.inform(
                 this, budgetTitle,
                 QStringLiteral(
                     "The budget could not be saved to %1. Your changes are still on screen and the "
                     "file was left as it was.")
                     .arg(yearFilePath(m_year)));
+        }
     }
     if (row >= 0)
         putCursor(row, column);

@@ -34,7 +34,10 @@ public:
     bool save();
     // The save prompt: true when the caller may go on (saved or discarded).
     bool askToSave();
-    void loadYear(int year);
+    // `file` empty: the year's own file; else a kept version of it, which
+    // then counts as unsaved.
+    void loadYear(int year, const QString &file = {});
+    void openEarlierVersion();
     void checkSpelling();
     void showTotals();
     void printTotals();

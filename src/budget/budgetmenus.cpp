@@ -64,6 +64,7 @@ BudgetMenus BudgetMenus::build(QMenu *options, QMenu *edit, QMenu *utilities)
         item(QStringLiteral("&Backup Selected Year File to Disk"), QStringLiteral("mUB"), utilities, nullptr);
     m.restore = item(QStringLiteral("&Restore Selected Year File from Disk"), QStringLiteral("mUR"),
                      utilities, nullptr);
+    m.versions = item(QStringLiteral("Earlier &Versions..."), QStringLiteral("mUVersions"), utilities, nullptr);
     utilities->addSeparator();
     m.exportFile = item(QStringLiteral("Export File in Excel/Spreadsheet Format"), QStringLiteral("mUExcel"),
                         utilities, nullptr);

@@ -23,6 +23,7 @@ struct BudgetMenus {
     QAction *clipboard = nullptr;      // the frame's Edit "&Copy", recaptioned
     QMenu *utilities = nullptr;        // mU
     QAction *backup = nullptr;         // mUB
+    QAction *versions = nullptr;       // mUVersions
     QAction *restore = nullptr;        // mUR
     QAction *exportFile = nullptr;     // mUExcel
 

@@ -86,7 +86,12 @@ void BudgetModel::clear()
 
 BudgetModel::LoadOutcome BudgetModel::load(const QDir &folder, int year)
 {
-    yearfile::Loaded loaded = yearfile::load(folder, year);
+    return loadFile(folder.filePath(yearfile::fileName(year)));
+}
+
+BudgetModel::LoadOutcome BudgetModel::loadFile(const QString &path)
+{
+    yearfile::Loaded loaded = yearfile::loadFile(path);
     clear();
     LoadOutcome outcome{loaded.status, {}};
     if (loaded.status == yearfile::Status::Loaded) {

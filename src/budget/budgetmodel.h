@@ -56,6 +56,7 @@ public:
     };
     // Anything but a loaded file leaves the empty budget of clear().
     LoadOutcome load(const QDir &folder, int year);
+    LoadOutcome loadFile(const QString &path); // a year file of another name
     // The unsaved-changes flag is cleared only when the file was written.
     bool save(const QDir &folder, int year);
     bool isModified() const { return m_modified; }

@@ -120,7 +120,12 @@ QString fileName(int year)
 
 Loaded load(const QDir &folder, int year)
 {
-    QFile file(path(folder, year));
+    return loadFile(path(folder, year));
+}
+
+Loaded loadFile(const QString &filePath)
+{
+    QFile file(filePath);
     const QFileInfo info(file);
     if (!info.exists())
         return {};

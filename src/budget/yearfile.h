@@ -35,6 +35,7 @@ struct Loaded {
     BudgetSheet sheet; // empty unless Loaded
 };
 Loaded load(const QDir &folder, int year);
+Loaded loadFile(const QString &path); // the same for a file of another name
 
 // A readable, non-empty file: what a backup can copy.
 bool hasSavedFile(const QDir &folder, int year);

@@ -1,5 +1,6 @@
 #include "budget/yearhistory.h"
 
+#include "budget/monthlyfigures.h"
 #include "budget/yearfile.h"
 #include "common/safefile.h"
 
@@ -83,6 +84,15 @@ QList<Version> versions(const QDir &yearFolder, int year)
     for (const Named &n : named(yearFolder, year))
         list.append(n.version);
     return list;
+}
+
+double totalExpenses(const Version &version)
+{
+    const yearfile::Loaded loaded = yearfile::loadFile(version.path);
+    double total = 0;
+    for (int month = 0; month < budgetMonths; ++month)
+        total += monthTotal(loaded.sheet, month).total;
+    return total;
 }
 
 void prune(const QDir &yearFolder, int year)

@@ -21,6 +21,9 @@ struct Version {
     QString path;
     QDateTime savedAt; // from its name: when the file it holds was replaced
 };
+// The year's total expenses as the version holds them: the sum of its twelve
+// monthly totals, each capped as the monthly row is.
+double totalExpenses(const Version &version);
 // The year's kept versions, newest first.
 QList<Version> versions(const QDir &yearFolder, int year);
 

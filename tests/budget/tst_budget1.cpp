@@ -17,6 +17,7 @@
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeWidget>
 
 using namespace tq;
 using namespace tq::test;
@@ -601,6 +602,45 @@ private Q_SLOTS:
         QVERIFY(savedBefore);
         QCOMPARE(cell(0, 0), QStringLiteral("Food"));
         QVERIFY(!w->model().isModified());
+    }
+
+    // Each save keeps the file it replaces; an earlier version opens after the
+    // save question, unsaved, and a failed keep stops the save.
+    void earlierVersionsKeptAndReopened()
+    {
+        open();
+        typeInto(0, 0, QStringLiteral("Rent"));
+        clickButton(w, QStringLiteral("Command5"));
+        typeInto(0, 0, QStringLiteral("Food"));
+        t->clock.fixed = t->clock.fixed.addSecs(60);
+        clickButton(w, QStringLiteral("Command5"));
+        typeInto(0, 0, QStringLiteral("Gas"));
+
+        QStringList listed;
+        t->prompter.scriptDialog(QStringLiteral("EarlierVersions"), [&](QDialog &d) {
+            auto *list = d.findChild<QTreeWidget *>(QStringLiteral("versionList"));
+            for (int i = 0; i < list->topLevelItemCount(); ++i)
+                listed << list->topLevelItem(i)->text(0) + u' ' + list->topLevelItem(i)->text(2);
+            return int(QDialog::Accepted);
+        });
+        t->prompter.answer(Button::No);
+        findAction(w, QStringLiteral("mUVersions"))->trigger();
+        QCOMPARE(listed, QStringList{QStringLiteral("3/14/07 .00")}); // the first save replaced no file
+        QCOMPARE(t->prompter.last().text, savePrompt);
+        QCOMPARE(cell(0, 0), QStringLiteral("Rent"));
+        QVERIFY(w->model().isModified());
+
+        QVERIFY(QFile::setPermissions(t->program.folder.filePath(QStringLiteral("History")),
+                                      QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        t->prompter.answer(Button::Ok);
+        clickButton(w, QStringLiteral("Command5"));
+        QVERIFY(t->prompter.last().text.startsWith(QStringLiteral("The earlier version of ")));
+        QVERIFY(w->model().isModified());
+        QFile file(yearFilePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith("\"Food\""));
+        QFile::setPermissions(t->program.folder.filePath(QStringLiteral("History")),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 
     void gridColoursFromMenuAndSideButtons()
