@@ -43,6 +43,14 @@ constexpr int printSideButton = 5;
 constexpr int totalsSideButton = 6;
 const QColor editBoxFocusColour(255, 255, 160); // light yellow
 
+// The replaced file could not be kept first, so nothing replaced it.
+QString historyFailure(const QString &file, const QString &what)
+{
+    return QStringLiteral("The earlier version of %1 could not be kept in the History folder, so the budget "
+                          "was not %2.")
+        .arg(file, what);
+}
+
 Message question(const BudgetNotice &notice, Buttons buttons, Button preselected)
 {
     return {notice.title, notice.text, Icon::Question, buttons, preselected};
@@ -584,11 +592,9 @@ bool Budget1::save()
     if (!m_unreadable || confirmReplaceUnreadable()) {
         // An unreadable file the user agreed to replace cannot be kept.
         if (!m_unreadable && !yearhistory::keep(program().folder, m_year, program().clock.now())) {
-            program().prompter.inform(
-                this, budgetTitle,
-                QStringLiteral("The earlier version of %1 could not be kept in the History folder, so the "
-                               "budget was not saved. Your changes are still on screen.")
-                    .arg(yearFilePath(m_year)));
+            program().prompter.inform(this, budgetTitle,
+                                      historyFailure(yearFilePath(m_year), QStringLiteral("saved")) +
+                                          QStringLiteral(" Your changes are still on screen."));
         } else if (m_model.save(program().folder, m_year)) {
             saved = true;
             m_unreadable = false;
@@ -694,10 +700,16 @@ void Budget1::copyToNextYear()
 {
     const Button answer = program().prompter.message(
         this, question(years::copyYearPrompt(m_year), int(Button::Yes) | int(Button::No), Button::No));
-    if (answer == Button::Yes &&
-        yearfile::copyToNextYear(program().folder, m_year) == yearfile::CopyResult::Failed)
-        program().prompter.inform(this, budgetTitle,
-                                  QStringLiteral("%1 could not be written.").arg(yearFilePath(m_year + 1)));
+    const int next = m_year + 1;
+    if (answer == Button::Yes) {
+        if (!yearhistory::keep(program().folder, next, program().clock.now()))
+            program().prompter.inform(this, budgetTitle, historyFailure(yearFilePath(next), QStringLiteral("copied")));
+        else if (yearfile::copyToNextYear(program().folder, m_year) == yearfile::CopyResult::Failed)
+            program().prompter.inform(this, budgetTitle,
+                                      QStringLiteral("%1 could not be written.").arg(yearFilePath(next)));
+        else
+            yearhistory::prune(program().folder, next);
+    }
     m_form.grid->setFocus();
 }
 

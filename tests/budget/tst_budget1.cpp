@@ -2,6 +2,7 @@
 #include "budget/gridbackgroundselector.h"
 #include "budget/totalspanel.h"
 #include "budget/yearfile.h"
+#include "budget/yearhistory.h"
 #include "budgetfixture.h"
 #include "components/grid.h"
 #include "fakes.h"
@@ -450,12 +451,17 @@ private Q_SLOTS:
         BudgetSheet sheet;
         sheet.rows[0] = budgetfixture::row(QStringLiteral("Rent"));
         saveSheet(sheet);
+        QVERIFY(yearfile::save(t->program.folder, 2008, BudgetSheet{}));
         open();
         t->prompter.answer(Button::Yes);
         clickButton(w, QStringLiteral("Command7"));
         QCOMPARE(t->prompter.last().title, QStringLiteral("Copy Year"));
         QCOMPARE(t->prompter.last().text, QStringLiteral("Copy 2007 file to 2008?"));
-        QVERIFY(QFile::exists(yearFilePath(2008)));
+        QCOMPARE(yearfile::load(t->program.folder, 2008).sheet.rows[0], sheet.rows[0]);
+        // The 2008 budget it replaced is kept.
+        const auto kept = yearhistory::versions(t->program.folder, 2008);
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(yearfile::loadFile(kept[0].path).sheet.rows[0], BudgetRow{});
     }
 
     // Empty items give the check no words: it ends at once, tells so, gives the
