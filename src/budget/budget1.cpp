@@ -70,6 +70,9 @@ ToolWindowConfig Budget1::budgetConfig(const QString &familyName)
     c.helpId = 3006;
     c.previewHelpId = 1014;
     c.popup = PopupMenu::Options;
+    c.designPanelColour = QColor(0x00, 0x80, 0x80); // colour 3 of the 16-colour palette, teal
+    c.checkDefaultColourConflict = false;
+    c.escapeRunsExitStep = true; // Esc must not lose the colour choices
     c.panelDesignTwips = {budgetPanelWidth, budgetPanelHeight};
     c.sideButtons = {
         {QStringLiteral("Grid Background Selector"), FrameCommand::Custom, Glyph::GridBackground},
@@ -137,6 +140,7 @@ void Budget1::connectTotals()
     placeInPanel(m_totals->panel(), {0, 0, budgetPanelWidth, budgetPanelHeight});
     m_totals->panel()->hide(); // placing shows it
     addOverlay({m_totals->panel(), 0, false, [this] { m_totals->close(); }});
+    installGridPopup(m_totals->panel()->itemList());
     connect(m_totals, &Budget1Totals::closed, this, [this] {
         putCursor(cursorRow(), cursorColumn());
         m_form.grid->setFocus();
@@ -178,6 +182,8 @@ void Budget1::connectGrid()
     connect(&m_model, &BudgetModel::noticesRaised, this, &Budget1::showNotices);
     connect(&m_model, &BudgetModel::monthsChanged, this, &Budget1::showMonths);
     connect(grid, &Grid::clicked, this, &Budget1::gridClicked);
+    connect(grid, &Grid::cellClicked, this, &Budget1::cellClicked);
+    installGridPopup(grid);
     connect(grid, &Grid::cursorMoved, this, &Budget1::cursorMoved);
     connect(grid, &Grid::keyReleased, this, &Budget1::showPosition);
     connect(grid, &Grid::editorTextChanged, m_form.editBox, &QLineEdit::setText);
@@ -198,7 +204,8 @@ void Budget1::connectYearBox()
     QComboBox *box = m_form.yearBox;
     box->setCompleter(nullptr); // a typed year stays as typed until Enter
     connect(box, &QComboBox::activated, this, &Budget1::yearPicked);
-    box->lineEdit()->installEventFilter(this);
+    // The box hands its keys to its text field directly, past any filter there.
+    box->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
         const auto inBox = [this](QWidget *w) {
             return w && (w == m_form.yearBox || m_form.yearBox->isAncestorOf(w));
@@ -233,6 +240,8 @@ void Budget1::connectCommands()
     on(m_menus.totals, &Budget1::showTotals);
     on(m_menus.spelling, &Budget1::checkSpelling);
     connect(m_form.save, &QPushButton::clicked, this, [this] { save(); });
+    for (QPushButton *b : {m_form.copyRight, m_form.save, m_form.deleteRow})
+        b->installEventFilter(this); // the position indicator empties while they have the focus
     connect(m_menus.save, &QAction::triggered, this, [this] { save(); });
 
     connect(m_menus.backup, &QAction::triggered, this, [this] { runBackup(backup::Mode::Backup); });
@@ -385,10 +394,17 @@ void Budget1::cursorMoved()
 
 void Budget1::gridClicked()
 {
+    if (cursorRow() >= 0)
+        cursorMoved();
+}
+
+// Only a click on a cell chooses the row insert and delete act on: a heading
+// click sorts and leaves the cursor where it was.
+void Budget1::cellClicked()
+{
     if (cursorRow() < 0)
         return;
     m_lastClickedRow = cursorRow();
-    cursorMoved();
     m_menus.deleteRow->setEnabled(!m_model.text(cursorRow(), cursorColumn()).isEmpty());
     sideButton(insertSideButton)->setEnabled(true);
 }
@@ -429,10 +445,13 @@ bool Budget1::eventFilter(QObject *watched, QEvent *event)
         editBoxFocus(type == QEvent::FocusIn);
     } else if (watched == m_form.grid->tableView() && type == QEvent::FocusIn) {
         gridFocused();
-    } else if (watched == m_form.yearBox->lineEdit() && type == QEvent::KeyPress) {
+    } else if (type == QEvent::FocusIn &&
+               (watched == m_form.copyRight || watched == m_form.save || watched == m_form.deleteRow)) {
+        m_form.position->clear();
+    } else if (watched == m_form.yearBox && type == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            yearEntered();
+            yearPicked(); // a typed year is taken as a picked one: the totals close too
             return true; // the box would otherwise pick a matching entry as well
         }
     }
@@ -476,8 +495,7 @@ void Budget1::copyToClipboard()
 
 void Budget1::showTotals()
 {
-    m_colours->selector()->cancelIfShown();
-    m_totals->toggle(m_year);
+    m_totals->toggle(m_year, [this] { m_colours->selector()->cancelIfShown(); });
 }
 
 void Budget1::checkSpelling()
@@ -493,6 +511,7 @@ void Budget1::copyRight()
         return;
     showNotices(m_model.copyRight(row, column));
     putCursor(row, column);
+    m_form.grid->setFocus();
 }
 
 void Budget1::insertRow()
@@ -658,20 +677,19 @@ void Budget1::yearBoxFocused()
 void Budget1::yearPicked()
 {
     m_totals->close();
-    if (!takeYearFromBox())
-        return;
-    setResultsAvailable(false, true);
-    m_form.print->setEnabled(true);
-    m_form.save->setEnabled(true);
+    if (takeYearFromBox())
+        enableYearCommands();
 }
 
-void Budget1::yearEntered()
+void Budget1::enableYearCommands()
 {
-    takeYearFromBox();
+    setResultsAvailable(false, true);
+    for (QPushButton *b : {m_form.print, m_form.save, m_form.copyYear})
+        b->setEnabled(true);
 }
 
-// The last four characters of the box name the year; unsaved changes are asked
-// about again, so a Cancel at the box's focus cannot lose them here.
+// The box's whole text names the year; unsaved changes are asked about again,
+// so a Cancel at the box's focus cannot lose them here.
 bool Budget1::takeYearFromBox()
 {
     if (!askToSave()) {
@@ -679,7 +697,7 @@ bool Budget1::takeYearFromBox()
         return false;
     }
     m_yearChosen = true;
-    loadYear(years::fromBoxText(m_form.yearBox->currentText().right(4)));
+    loadYear(years::fromBoxText(m_form.yearBox->currentText()));
     return true;
 }
 
@@ -693,7 +711,24 @@ void Budget1::runBackup(backup::Mode mode)
         Backup1 dialog(program(), m_year, mode, this);
         program().prompter.runDialog(dialog);
     }
-    loadYear(mode == backup::Mode::Backup ? m_year : years::today(program().clock.today()));
+    if (mode == backup::Mode::Backup) {
+        m_yearChosen = true;
+        loadYear(m_year);
+    } else {
+        reopen();
+    }
+}
+
+// A restore may have replaced any year's file and colours: the window starts
+// over as when it opened, on today's year with the stored colours.
+void Budget1::reopen()
+{
+    m_totals->reset();
+    loadPanelColour();
+    m_colours->colours().load();
+    m_yearChosen = false;
+    loadYear(years::today(program().clock.today()));
+    enableYearCommands();
 }
 
 void Budget1::copyToNextYear()

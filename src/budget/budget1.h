@@ -81,6 +81,7 @@ private:
     void editBoxTyped(const QString &text);
     void editBoxFocus(bool in);
     void gridClicked();
+    void cellClicked();
     void gridFocused();
     void cursorMoved();
     void syncDeleteItems();
@@ -88,7 +89,8 @@ private:
 
     void yearBoxFocused();
     void yearPicked();
-    void yearEntered();
+    void enableYearCommands(); // "&Print", "&Save" and "Copy (&Yr)"
+    void reopen();
     bool takeYearFromBox();
     void showYearInBox();
     bool confirmReplaceUnreadable();

@@ -29,21 +29,35 @@ Budget1Totals::Budget1Totals(Program &program, ToolWindow &window, BudgetModel &
     connect(&m_model, &BudgetModel::monthsChanged, m_panel, [this] { m_panel->refill(); });
 }
 
-void Budget1Totals::toggle(int year)
+// The menu item checks itself when triggered; a refused opening unchecks it.
+void Budget1Totals::toggle(int year, const std::function<void()> &opening)
 {
     if (m_panel->isOpen()) {
         m_panel->closeTotals();
         return;
     }
-    m_panel->setListAppearance(m_form.grid->backgroundColor(), m_form.grid->textColor());
-    if (const std::optional<TotalsMessage> message = m_panel->open(m_model, year))
-        m_program.prompter.message(&m_window, {message->title, message->text, Icon::Question, int(Button::Ok),
-                                               Button::Ok});
+    std::optional<TotalsMessage> message = YearTotals::openCheck(m_model);
+    if (!message) {
+        opening();
+        m_panel->setListAppearance(m_form.grid->backgroundColor(), m_form.grid->textColor(),
+                                   m_form.grid->backgroundPicture());
+        m_panel->setChartBackground(m_window.panelColour());
+        message = m_panel->open(m_model, year);
+    }
+    if (message)
+        m_program.prompter.message(
+            &m_window, {message->title, message->text, Icon::Question, int(Button::Ok), Button::Ok});
+    m_menus.totals->setChecked(m_panel->isOpen());
 }
 
 void Budget1Totals::close()
 {
     m_panel->closeTotals();
+}
+
+void Budget1Totals::reset()
+{
+    m_panel->reset();
 }
 
 void Budget1Totals::applyCommands()

@@ -2,6 +2,7 @@
 // The home budget window's totals panel: opening it over the grid, keeping it
 // filled while the figures change, and the commands it blocks while open.
 #include <QObject>
+#include <functional>
 
 namespace tq {
 
@@ -20,9 +21,11 @@ public:
     Budget1Totals(Program &program, ToolWindow &window, BudgetModel &model, BudgetForm &form, BudgetMenus &menus);
 
     TotalsPanel *panel() const { return m_panel; }
-    // "&Totals (Yr)": opens the panel, or closes it when open.
-    void toggle(int year);
+    // "&Totals (Yr)": opens the panel, or closes it when open. `opening` runs
+    // only once the budget may be totalled, before the list takes the grid's look.
+    void toggle(int year, const std::function<void()> &opening);
     void close();
+    void reset();
 
 Q_SIGNALS:
     void closed();

@@ -97,6 +97,8 @@ void BudgetChart::buildChart()
     m_view->setRenderHint(QPainter::Antialiasing);
     QChart *chart = m_view->chart();
     chart->legend()->setAlignment(Qt::AlignRight);
+    // The theme's grey labels fade on a coloured panel; the panel's text colour does not.
+    chart->legend()->setLabelColor(palette().color(QPalette::WindowText));
     chart->setMargins(QMargins(4, 4, 4, 4));
     if (m_background.isValid())
         chart->setBackgroundBrush(m_background);
@@ -173,6 +175,8 @@ void BudgetChart::addBarSeries()
     c->addAxis(category, horizontal ? Qt::AlignLeft : Qt::AlignBottom);
     series->attachAxis(values);
     series->attachAxis(category);
+    for (QAbstractAxis *axis : std::initializer_list<QAbstractAxis *>{values, category})
+        axis->setLabelsColor(palette().color(QPalette::WindowText));
 }
 
 void BudgetChart::addPieSeries()

@@ -133,7 +133,7 @@ QList<QPushButton *> BudgetForm::buttons() const
 
 QList<QWidget *> BudgetForm::popupAreas() const
 {
-    QList<QWidget *> areas{yearCaption, boxCaption, position, monthly, grid->tableView()->viewport()};
+    QList<QWidget *> areas{yearCaption, boxCaption, position, monthly};
     for (QPushButton *b : buttons())
         areas << b;
     areas << monthly->labels();

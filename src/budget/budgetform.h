@@ -36,7 +36,7 @@ struct BudgetForm {
     using Placer = std::function<void(QWidget *widget, const QRect &twips)>;
     static BudgetForm build(const Placer &placeInPanel);
 
-    // Everything a right-button release pops the Options menu up over.
+    // Everything but the grid a right-button release pops the Options menu up over.
     QList<QWidget *> popupAreas() const;
     QList<QPushButton *> buttons() const;
 };

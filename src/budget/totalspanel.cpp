@@ -245,6 +245,13 @@ void TotalsPanel::closeTotals()
     Q_EMIT closed();
 }
 
+void TotalsPanel::reset()
+{
+    closeTotals();
+    m_totals.setBasis(PercentBasis::Income);
+    m_basis->setText(YearTotals::basisText(PercentBasis::Income));
+}
+
 void TotalsPanel::changeBasis()
 {
     if (!m_model)

@@ -45,6 +45,8 @@ public:
     std::optional<TotalsMessage> open(const BudgetModel &model, int year);
     void refill();
     void closeTotals();
+    // Closed, with the percentage basis back on income, as when the window opened.
+    void reset();
 
     bool isOpen() const { return m_open; }
     bool editingBlocked() const { return m_editingBlocked; }

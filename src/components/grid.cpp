@@ -24,6 +24,7 @@ Grid::Grid(QWidget *parent)
     setFocusProxy(m_view);
 
     connect(m_view, &GridView::gridClicked, this, &Grid::clicked);
+    connect(m_view, &GridView::cellClicked, this, &Grid::cellClicked);
     connect(m_view, &GridView::gridDoubleClicked, this, &Grid::doubleClicked);
     connect(m_view, &GridView::blockChanged, this, &Grid::selectionChanged);
     connect(m_view, &GridView::cursorMoved, this, &Grid::cursorMoved);
@@ -380,6 +381,11 @@ void Grid::setBackgroundPicture(const QPixmap &picture)
 bool Grid::hasBackgroundPicture() const
 {
     return !m_view->backgroundPicture().isNull();
+}
+
+QPixmap Grid::backgroundPicture() const
+{
+    return m_view->backgroundPicture();
 }
 
 QColor Grid::textColor() const

@@ -178,6 +178,7 @@ public:
     // cells without a colour of their own show it. A null pixmap removes it.
     void setBackgroundPicture(const QPixmap &picture);
     bool hasBackgroundPicture() const;
+    QPixmap backgroundPicture() const;
     QColor textColor() const;
     void setTextColor(const QColor &colour);
     QString fontName() const;
@@ -224,6 +225,7 @@ public:
 
 Q_SIGNALS:
     void clicked();          // left button pressed and released anywhere in the grid
+    void cellClicked();      // the same on the data cells, after clicked(); headings do not count
     void doubleClicked();    // on a data cell
     void selectionChanged(); // the highlighted block changed
     void cursorMoved();      // the current cell changed

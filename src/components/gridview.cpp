@@ -349,8 +349,10 @@ void GridView::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton)
         m_leftPressed = m_dragging = false;
     Q_EMIT buttonReleased(event->button());
-    if (click)
+    if (click) {
         Q_EMIT gridClicked();
+        Q_EMIT cellClicked();
+    }
 }
 
 void GridView::mouseDoubleClickEvent(QMouseEvent *event)
@@ -495,6 +497,10 @@ void GridView::currentChanged(const QModelIndex &current, const QModelIndex &pre
 
 void GridView::commitData(QWidget *editor)
 {
+    // An editor the user never typed in (Tab opens one on the next cell) writes
+    // nothing back, so the cell's entry rules do not run on it.
+    if (auto *line = qobject_cast<QLineEdit *>(editor); line && !line->isModified())
+        return;
     const QModelIndex edited = m_delegate->editedIndex();
     if (!edited.isValid()) {
         QTableView::commitData(editor);

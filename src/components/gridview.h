@@ -73,6 +73,7 @@ public:
 
 Q_SIGNALS:
     void gridClicked();
+    void cellClicked(); // a left click on the data cells, not on a heading
     void gridDoubleClicked();
     void buttonReleased(Qt::MouseButton button);
     void keyReleased(int key);

@@ -227,6 +227,8 @@ void ToolWindow::applyToolbarFlags()
 void ToolWindow::loadPanelColour()
 {
     const std::optional<PanelColour> stored = m_program.settings.panelColour(m_config.tool);
+    // Kept as read, so a later Yes to the colour question stores "Default" again.
+    m_colourIsDefault = stored && stored->isDefault;
     if (!stored)
         applyPanelColour(m_config.designPanelColour);
     else if (stored->isDefault)
@@ -469,7 +471,9 @@ int ToolWindow::currentHelpId() const
 void ToolWindow::onEscape()
 {
     const Overlay *overlay = shownOverlay();
-    if (!overlay)
+    if (!overlay && m_config.escapeRunsExitStep)
+        exitStep();
+    else if (!overlay)
         close();
     else if (overlay->escape)
         overlay->escape();

@@ -35,8 +35,8 @@
 //   first shown overlay that names one (the preview: config.previewHelpId),
 //   else helpId; Esc runs onEscape(), which by default takes one Esc step of the
 //   first shown overlay, in the order they were added, and closes the window
-//   when none is shown; the side toolbar only beeps while an overlay that asks
-//   for it is shown;
+//   when none is shown (through the exit step with config.escapeRunsExitStep);
+//   the side toolbar only beeps while an overlay that asks for it is shown;
 // - every close (exit step, close button, Esc) moves the launcher to the
 //   window's position and shows it. The window deletes itself when closed.
 //
@@ -136,6 +136,8 @@ protected:
     // For tools whose own colour choices (grid colours) join the colour question
     // at exit; storeColourChoice() then writes them.
     void markColoursChanged();
+    // Reads the panel colour record again (also at opening).
+    void loadPanelColour();
 
     // Hooks. hasResults() defaults to what setResultsAvailable() last enabled;
     // the Edit menu and the popup enable their items from it when opened.
@@ -160,7 +162,6 @@ private:
     void buildShortcuts();
     void applyBackground();
     void applyToolbarFlags();
-    void loadPanelColour();
     void applyPanelColour(const QColor &colour);
     QRect launcherOuterRect() const;
     void takeLauncherGeometry();

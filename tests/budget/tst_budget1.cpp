@@ -1,16 +1,21 @@
 #include "budget/budget1.h"
+#include "budget/budgetchart.h"
 #include "budget/gridbackgroundselector.h"
 #include "budget/totalspanel.h"
 #include "budget/yearfile.h"
 #include "budget/yearhistory.h"
 #include "budgetfixture.h"
+#include "components/colours.h"
 #include "components/grid.h"
 #include "fakes.h"
 #include "frame/activitytoolbar.h"
 #include "windowdriver.h"
 
+#include <QChart>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -66,10 +71,26 @@ class TestBudget1 : public QObject
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTRY_VERIFY(!grid()->isEditing());
     }
-    void enterYear(const QString &text)
+    // Keys go to the combo box, as a user's do; it hands them to its text field.
+    void enterYear(const QString &text, Qt::Key key = Qt::Key_Return)
     {
         replaceText(w, QStringLiteral("Combo1"), text);
-        QTest::keyClick(w->form().yearBox->lineEdit(), Qt::Key_Return);
+        QTest::keyClick(w->form().yearBox, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    }
+    // Rent and an income in every month, so the totals open.
+    void saveTotalledBudget(int year = 2007)
+    {
+        BudgetSheet sheet;
+        sheet.rows[0] = budgetfixture::row(QStringLiteral("Rent"), {QStringLiteral("800.00")});
+        sheet.incomes.fill(QStringLiteral("2500.00"));
+        QVERIFY(yearfile::save(t->program.folder, year, sheet));
+    }
+    // A user's right click: press, release, then the context menu event.
+    void rightClick(QWidget *target, QPoint at)
+    {
+        QTest::mouseClick(target, Qt::RightButton, {}, at);
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+        QApplication::sendEvent(target, &menuEvent);
     }
 
 private Q_SLOTS:
@@ -160,6 +181,22 @@ private Q_SLOTS:
         QCOMPARE(cell(1, 0), QStringLiteral("Big Box"));
     }
 
+    // Tab leaves the name for an editor on January that the user never typed in.
+    void tabAfterAnItemNameAsksNothing()
+    {
+        open();
+        click(0, 0);
+        grid()->setFocus();
+        QTest::keyClicks(grid()->tableView(), QStringLiteral("R"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("ent"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        click(2, 0);
+        QTRY_VERIFY(!grid()->isEditing());
+        QCOMPARE(cell(0, 0), QStringLiteral("Rent"));
+        QCOMPARE(cell(0, 1), QString());
+        QVERIFY(t->prompter.prompts.isEmpty());
+    }
+
     void clickingACellDoesNotChangeIt()
     {
         BudgetSheet sheet;
@@ -236,6 +273,8 @@ private Q_SLOTS:
         typeInto(0, 3, QStringLiteral("50"));
         click(0, 3);
         clickButton(w, QStringLiteral("Command4"));
+        QCOMPARE(QApplication::focusWidget(), grid()->tableView());
+        QCOMPARE(label(QStringLiteral("Panel3D4")), QStringLiteral("C4:R1"));
         for (int month = 3; month <= 12; ++month)
             QCOMPARE(cell(0, month), QStringLiteral("50.00"));
         QCOMPARE(label(QStringLiteral("Label3(11)")), QStringLiteral("50.00"));
@@ -281,6 +320,8 @@ private Q_SLOTS:
         QCOMPARE(cell(49, 1), QString());
         QCOMPARE(label(QStringLiteral("Label3(0)")), QStringLiteral("1000.50"));
         QVERIFY(w->model().isModified());
+        findAction(w, QStringLiteral("mOIN"))->trigger(); // a heading is no item row to insert at
+        QCOMPARE(cell(0, 0), QStringLiteral("Food"));
     }
 
     void deleteOfferedOnlyAfterAClick()
@@ -323,6 +364,46 @@ private Q_SLOTS:
         QCOMPARE(label(QStringLiteral("Panel3D4")), QStringLiteral("C2:R4"));
     }
 
+    void positionEmptiesAtTheButtons_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Copy To Right") << "Command4";
+        QTest::newRow("Save") << "Command5";
+        QTest::newRow("Delete Row") << "Command6";
+    }
+    void positionEmptiesAtTheButtons()
+    {
+        QFETCH(QString, button);
+        open();
+        click(0, 1);
+        QCOMPARE(label(QStringLiteral("Panel3D4")), QStringLiteral("C2:R1"));
+        findNamed<QPushButton>(w, button)->setFocus();
+        QCOMPARE(label(QStringLiteral("Panel3D4")), QString());
+    }
+
+    void rightClickOnHeadingsAndTotalsList_data()
+    {
+        QTest::addColumn<bool>("totalsList");
+        QTest::newRow("grid heading") << false;
+        QTest::newRow("totals list") << true;
+    }
+    void rightClickOnHeadingsAndTotalsList()
+    {
+        QFETCH(bool, totalsList);
+        saveTotalledBudget();
+        open();
+        Grid *target = grid();
+        if (totalsList) {
+            clickButton(w, QStringLiteral("Command8"));
+            target = w->findChild<TotalsPanel *>()->itemList();
+        }
+        const GridSpot spot = target->cellSpot(0, 1);
+        rightClick(spot.widget, spot.rect.center());
+        QTRY_VERIFY(w->optionsMenu()->isVisible());
+        w->optionsMenu()->close();
+        QCOMPARE(cell(0, 0), QStringLiteral("Rent"));
+    }
+
     void rightClickPopsOptionsAtTheFirstItem()
     {
         BudgetSheet sheet;
@@ -347,18 +428,23 @@ private Q_SLOTS:
     void yearBoxEnter_data()
     {
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
         QTest::addColumn<int>("year");
-        QTest::newRow("below") << "1985" << 1990;
-        QTest::newRow("above") << "2150" << 2089;
-        QTest::newRow("text") << "abc" << 1990;
-        QTest::newRow("unlisted but inside") << "2005" << 2005;
+        QTest::newRow("below") << "1985" << int(Qt::Key_Return) << 1990;
+        QTest::newRow("above") << "2150" << int(Qt::Key_Return) << 2089;
+        QTest::newRow("five digits") << "12005" << int(Qt::Key_Return) << 2089;
+        QTest::newRow("negative") << "-2005" << int(Qt::Key_Return) << 1990;
+        QTest::newRow("text") << "abc" << int(Qt::Key_Return) << 1990;
+        QTest::newRow("trailing text") << "2000abc" << int(Qt::Key_Return) << 2000;
+        QTest::newRow("list entry, keypad Enter") << "2005" << int(Qt::Key_Enter) << 2005;
     }
     void yearBoxEnter()
     {
         QFETCH(QString, typed);
+        QFETCH(int, key);
         QFETCH(int, year);
         open();
-        enterYear(typed);
+        enterYear(typed, Qt::Key(key));
         QCOMPARE(w->selectedYear(), year);
         QCOMPARE(w->form().yearBox->currentText(), QString::number(year));
         QVERIFY(t->prompter.prompts.isEmpty());
@@ -377,7 +463,7 @@ private Q_SLOTS:
         QCOMPARE(cell(0, 0), QStringLiteral("Rent"));
         QVERIFY(w->model().isModified());
         t->prompter.answer(Button::Cancel);
-        QTest::keyClick(w->form().yearBox->lineEdit(), Qt::Key_Return);
+        QTest::keyClick(w->form().yearBox, Qt::Key_Return);
         QCOMPARE(t->prompter.prompts.size(), 2);
         QCOMPARE(w->selectedYear(), 2007);
         QCOMPARE(cell(0, 0), QStringLiteral("Rent"));
@@ -521,30 +607,37 @@ private Q_SLOTS:
         QVERIFY(bytes.contains("\r\n\tRent\t"));
     }
 
+    // The refused item does not stay checked, and the selector stays open.
     void totalsWithoutIncomeOnlyTells()
     {
         open();
+        findAction(w, QStringLiteral("mOGB"))->trigger();
         t->prompter.answer(Button::Ok);
-        clickButton(w, QStringLiteral("Command8"));
+        findAction(w, QStringLiteral("mOT"))->trigger();
         QCOMPARE(t->prompter.last().title, QStringLiteral("View Totals"));
         QCOMPARE(t->prompter.last().text,
                  QStringLiteral("There must be at least one entry and at least one income entry to view Totals!"));
         QVERIFY(!w->findChild<TotalsPanel *>()->isVisible());
+        QVERIFY(!findAction(w, QStringLiteral("mOT"))->isChecked());
+        QVERIFY(w->findChild<GridBackgroundSelector *>()->isVisible());
     }
 
     // While the panel is open the commands that edit or print the grid are off;
     // Esc closes it and gives them back with the caption.
     void totalsPanelBlocksEditingUntilEsc()
     {
-        BudgetSheet sheet;
-        sheet.rows[0] = budgetfixture::row(QStringLiteral("Rent"), {QStringLiteral("800.00")});
-        sheet.incomes.fill(QStringLiteral("2500.00"));
-        saveSheet(sheet);
+        saveTotalledBudget();
+        QImage picture(40, 40, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        QVERIFY(picture.save(t->program.folder.filePath(QStringLiteral("WP5.jpg")), "PNG"));
+        QVERIFY(t->gcolor1().writeString(14, QStringLiteral("WP5")));
         open();
         const QString caption = w->statusText();
         auto *panel = w->findChild<TotalsPanel *>();
         clickButton(w, QStringLiteral("Command8"));
         QVERIFY(panel->isVisible());
+        QVERIFY(panel->itemList()->hasBackgroundPicture());
+        QCOMPARE(panel->chart()->chart()->backgroundBrush().color(), w->panelColour());
         QCOMPARE(w->statusText(), QStringLiteral("Totals For Year"));
         QVERIFY(findAction(w, QStringLiteral("mOT"))->isChecked());
         QVERIFY(!findAction(w, QStringLiteral("mOGB"))->isEnabled());
@@ -649,8 +742,81 @@ private Q_SLOTS:
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 
+    // A restore starts the window over as at opening: today's year, the totals
+    // closed with the basis back on income, the colours as stored.
+    void restoreRunsTheOpeningAgain()
+    {
+        saveTotalledBudget(2007);
+        saveTotalledBudget(2008);
+        open();
+        auto *panel = w->findChild<TotalsPanel *>();
+        clickButton(w, QStringLiteral("Command8"));
+        enterYear(QStringLiteral("2008"));
+        QVERIFY(!panel->isVisible()); // no "TOTALS FOR 2007" over 2008's items
+        clickButton(w, QStringLiteral("Command8"));
+        clickButton(panel, QStringLiteral("Command12"));
+        t->prompter.scriptDialog(QStringLiteral("Backup1"), [this](QDialog &) {
+            t->gcolor1().writeString(13, QStringLiteral("255"));
+            t->gcolor1().writeString(15, QStringLiteral("255"));
+            return int(QDialog::Accepted);
+        });
+        findAction(w, QStringLiteral("mUR"))->trigger();
+        QVERIFY(!panel->isVisible());
+        QVERIFY(!findAction(w, QStringLiteral("mOT"))->isChecked());
+        QCOMPARE(w->selectedYear(), 2007);
+        QCOMPARE(findNamed<QLabel>(panel, QStringLiteral("Label19"))->text(),
+                 QStringLiteral("% = Item Totals divided by Total Income"));
+        QCOMPARE(w->panelColour(), QColor(Qt::red));
+        QCOMPARE(grid()->textColor(), QColor(Qt::red));
+        for (const char *button : {"Command2", "Command5", "Command7"})
+            QVERIFY2(findNamed<QPushButton>(w, QString::fromLatin1(button))->isEnabled(), button);
+    }
+
+    void panelColourAndTheColourQuestionOnEsc_data()
+    {
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<QColor>("shown");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("empty: teal") << "" << QColor(0, 128, 128) << "8421376";
+        QTest::newRow("unreadable: teal") << "teal" << QColor(0, 128, 128) << "8421376";
+        QTest::newRow("a colour") << "255" << QColor(Qt::red) << "255";
+        QTest::newRow("system default") << "Default" << systemDefaultColor() << "Default";
+    }
+    void panelColourAndTheColourQuestionOnEsc()
+    {
+        QFETCH(QString, record);
+        QFETCH(QColor, shown);
+        QFETCH(QString, stored);
+        QVERIFY(t->gcolor1().writeString(13, record));
+        open();
+        QCOMPARE(w->panelColour(), shown);
+        t->prompter.answerColour(QColor(Qt::blue));
+        findAction(w, QStringLiteral("mOGT"))->trigger();
+        t->prompter.answer(Button::Yes);
+        QTest::keyClick(w, Qt::Key_Escape);
+        QTRY_VERIFY(!w);
+        QCOMPARE(t->prompter.last().title, QStringLiteral("Color Changes"));
+        QCOMPARE(t->gcolor1().readString(13), stored);
+        QCOMPARE(t->gcolor1().readString(15), QStringLiteral("16711680"));
+    }
+
+    void panelColourNoSkipsTheConflictCheck()
+    {
+        const QPalette before = QApplication::palette();
+        QPalette black = before;
+        black.setColor(QPalette::Button, Qt::black);
+        QApplication::setPalette(black);
+        open();
+        t->prompter.answer(Button::No);
+        findAction(w, QStringLiteral("mOC"))->trigger();
+        QApplication::setPalette(before);
+        QCOMPARE(t->prompter.prompts.size(), 1);
+        QCOMPARE(w->panelColour(), QColor(Qt::black));
+    }
+
     void gridColoursFromMenuAndSideButtons()
     {
+        saveTotalledBudget();
         open();
         auto *selector = w->findChild<GridBackgroundSelector *>();
         w->sideButton(1)->trigger();

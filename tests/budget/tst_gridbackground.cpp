@@ -38,7 +38,7 @@ class TestGridBackground : public QObject
     BudgetGridColours *m_colours = nullptr;
     GridBackgroundSelector *m_selector = nullptr;
 
-    RecordFile gcolor1() const { return {t->program.folder.filePath(QStringLiteral("GColor1.Fil")), 20}; }
+    RecordFile gcolor1() const { return t->gcolor1(); }
 
     void open(const QString &background = {}, const QString &text = {})
     {

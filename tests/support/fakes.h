@@ -1,5 +1,6 @@
 #pragma once
 // Test doubles for the platform and the clock, and a Program in a temporary folder.
+#include "common/recordfile.h"
 #include "components/program.h"
 #include "scriptedprompter.h"
 
@@ -40,6 +41,9 @@ struct TestProgram {
     FakePlatform platform;
     FixedClock clock;
     Program program{QDir(dir.path()), prompter, platform, clock};
+
+    // For records a test writes or reads as raw text.
+    RecordFile gcolor1() const { return {program.folder.filePath(QStringLiteral("GColor1.Fil")), 20}; }
 };
 
 // Call from initTestCase(): en_US numbers and Qt's own dialogs.
