@@ -164,7 +164,7 @@ private:
 
     QString monthFigure(int month, int row) const
     {
-        const MonthFigures f = m_source.model.month(month);
+        const MonthTexts f = m_source.model.monthTexts(month);
         return row == 0 ? f.expenses : row == 1 ? f.income : f.balance;
     }
 
