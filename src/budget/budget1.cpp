@@ -306,7 +306,7 @@ void Budget1::showNotices(const BudgetNotices &notices)
 void Budget1::showMonths(int first, int last)
 {
     for (int m = first; m <= last; ++m)
-        m_form.monthly->showMonth(m, m_model.month(m));
+        m_form.monthly->showMonth(m, m_model.monthTexts(m));
 }
 
 void Budget1::onActivated()

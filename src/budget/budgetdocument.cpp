@@ -154,7 +154,7 @@ private:
         for (int r = 0; r < 3; ++r) {
             std::array<QString, budgetMonths> figures;
             for (int m = 0; m < budgetMonths; ++m)
-                figures[size_t(m)] = formatText(monthFigure(m, r), amountPattern);
+                figures[size_t(m)] = monthFigure(m, r);
             writeRow(captions[r], figures);
             if (m_frame)
                 rule(r == 2 ? heavyPen : lightPen);
@@ -162,10 +162,12 @@ private:
         }
     }
 
+    // The rows' figures as the window shows them; only the income caption is
+    // a typed text that still needs the pattern.
     QString monthFigure(int month, int row) const
     {
-        const MonthFigures f = m_source.model.month(month);
-        return row == 0 ? f.expenses : row == 1 ? f.income : f.balance;
+        const MonthTexts f = m_source.model.monthTexts(month);
+        return row == 0 ? f.expenses : row == 1 ? formatText(f.income, amountPattern) : f.balance;
     }
 
     // The monthly rows alone on a new page: no header, only the date line.

@@ -42,7 +42,7 @@ QString heading(int column)
 
 } // namespace
 
-BudgetModel::BudgetModel(QObject *parent) : QAbstractTableModel(parent) {}
+BudgetModel::BudgetModel(QObject *parent) : QAbstractTableModel(parent), m_amounts(budgetItemRows) {}
 
 QString BudgetModel::cellPosition(int row, int column)
 {
@@ -75,8 +75,8 @@ void BudgetModel::clear()
 {
     beginResetModel();
     m_sheet = BudgetSheet();
+    m_amounts.assign(budgetItemRows, {});
     m_figures = {};
-    m_totals = {};
     m_computed = false;
     m_markedRow = -1;
     endResetModel();
@@ -97,6 +97,7 @@ BudgetModel::LoadOutcome BudgetModel::loadFile(const QString &path)
     if (loaded.status == yearfile::Status::Loaded) {
         beginResetModel();
         m_sheet = std::move(loaded.sheet);
+        setAmounts();
         endResetModel();
         outcome.notices = recompute(0, budgetMonths - 1);
     }
@@ -118,6 +119,8 @@ void BudgetModel::setCell(int row, int column, const QString &text)
     if (cell == text)
         return;
     cell = text;
+    if (column != itemColumn)
+        m_amounts[size_t(row)][size_t(monthOfColumn(column))] = monthAmount(text);
     m_modified = true;
     const QModelIndex at = index(row, column);
     Q_EMIT dataChanged(at, at, {Qt::DisplayRole, Qt::EditRole, Qt::TextAlignmentRole});
@@ -143,6 +146,9 @@ entry::EditBoxEntry BudgetModel::enterEditBox(int row, int column, const QString
     if (isCell(row, column)) {
         setCell(row, column, e.cellText);
         m_modified = true;
+        // The box beeps at its own limit; the month's cap notice waits for the next edit.
+        if (column != itemColumn)
+            recompute(monthOfColumn(column), monthOfColumn(column));
     }
     return e;
 }
@@ -151,23 +157,15 @@ void BudgetModel::setIncome(int month, const QString &caption)
 {
     m_sheet.incomes.at(size_t(month)) = caption;
     m_modified = true;
-    if (!m_computed) {
-        recompute(0, budgetMonths - 1); // income cannot reach the expense cap
-        return;
-    }
-    recomputeBalance(month);
-    Q_EMIT monthsChanged(month, month);
+    recompute(month, month); // an income cannot reach the expense cap
 }
 
 void BudgetModel::copyIncomeRight(int month)
 {
-    for (int m = month + 1; m < budgetMonths; ++m) {
+    for (int m = month + 1; m < budgetMonths; ++m)
         m_sheet.incomes[size_t(m)] = m_sheet.incomes.at(size_t(month));
-        recomputeBalance(m);
-    }
     m_modified = true;
-    if (month + 1 < budgetMonths)
-        Q_EMIT monthsChanged(month + 1, budgetMonths - 1);
+    recompute(month, month);
 }
 
 BudgetNotices BudgetModel::copyRight(int row, int column)
@@ -187,9 +185,11 @@ BudgetNotices BudgetModel::insertItemRow(int row)
     const BudgetRow dropped = m_sheet.rows.back();
     beginRemoveRows({}, budgetItemRows - 1, budgetItemRows - 1);
     m_sheet.rows.pop_back();
+    m_amounts.pop_back();
     endRemoveRows();
     beginInsertRows({}, row, row);
     m_sheet.rows.insert(m_sheet.rows.begin() + row, BudgetRow());
+    m_amounts.insert(m_amounts.begin() + row, RowAmounts{});
     endInsertRows();
     m_modified = true;
     return recomputeAmountsOf(dropped);
@@ -202,9 +202,11 @@ BudgetNotices BudgetModel::removeItemRow(int row)
     const BudgetRow removed = m_sheet.rows[size_t(row)];
     beginRemoveRows({}, row, row);
     m_sheet.rows.erase(m_sheet.rows.begin() + row);
+    m_amounts.erase(m_amounts.begin() + row);
     endRemoveRows();
     beginInsertRows({}, budgetItemRows - 1, budgetItemRows - 1);
     m_sheet.rows.emplace_back();
+    m_amounts.emplace_back();
     endInsertRows();
     if (m_markedRow == row)
         m_markedRow = -1;
@@ -229,6 +231,7 @@ void BudgetModel::replaceRows(std::vector<BudgetRow> rows)
 {
     Q_EMIT layoutAboutToBeChanged();
     m_sheet.rows = std::move(rows);
+    setAmounts();
     Q_EMIT layoutChanged();
 }
 
@@ -247,30 +250,39 @@ BudgetNotices BudgetModel::recomputeAmountsOf(const BudgetRow &row)
     return first <= last ? recompute(first, last) : BudgetNotices();
 }
 
-BudgetNotices BudgetModel::recompute(int firstMonth, int lastMonth)
+void BudgetModel::setAmounts()
 {
-    if (!m_computed) {
-        firstMonth = 0;
-        lastMonth = budgetMonths - 1;
-        m_computed = true;
-    }
-    BudgetNotices notices;
-    for (int m = firstMonth; m <= lastMonth; ++m) {
-        const MonthTotal t = monthTotal(m_sheet, m);
-        if (t.capped)
-            notices << entry::expenseCapNotice();
-        m_totals[size_t(m)] = t.total;
-        m_figures[size_t(m)] = monthFigures(t.total, m_sheet.incomes[size_t(m)]);
-        m_sheet.incomes[size_t(m)] = m_figures[size_t(m)].income;
-    }
-    Q_EMIT monthsChanged(firstMonth, lastMonth);
-    return notices;
+    for (size_t r = 0; r < m_sheet.rows.size(); ++r)
+        for (int m = 0; m < budgetMonths; ++m)
+            m_amounts[r][size_t(m)] = monthAmount(m_sheet.rows[r][size_t(columnOfMonth(m))]);
 }
 
-void BudgetModel::recomputeBalance(int month)
+// All twelve months from the stored amounts (600 additions, cheaper than
+// knowing which months an entry could reach); the cap notices of the months
+// first to last, and monthsChanged for the months whose figures moved.
+BudgetNotices BudgetModel::recompute(int firstMonth, int lastMonth)
 {
-    m_figures[size_t(month)] = monthFigures(m_totals[size_t(month)], m_sheet.incomes[size_t(month)]);
-    m_sheet.incomes[size_t(month)] = m_figures[size_t(month)].income;
+    BudgetNotices notices;
+    int changedFirst = budgetMonths, changedLast = -1;
+    for (int m = 0; m < budgetMonths; ++m) {
+        double sum = 0;
+        for (const RowAmounts &amounts : m_amounts)
+            sum += double(amounts[size_t(m)]);
+        const MonthTotal t = cappedMonthTotal(sum);
+        if (t.capped && ((m >= firstMonth && m <= lastMonth) || !m_computed))
+            notices << entry::expenseCapNotice();
+        MonthFigures figures = monthFigures(t.total, m_sheet.incomes[size_t(m)]);
+        m_sheet.incomes[size_t(m)] = figures.income;
+        if (figures != m_figures[size_t(m)]) {
+            changedFirst = std::min(changedFirst, m);
+            changedLast = m;
+        }
+        m_figures[size_t(m)] = std::move(figures);
+    }
+    m_computed = true;
+    if (changedFirst <= changedLast)
+        Q_EMIT monthsChanged(changedFirst, changedLast);
+    return notices;
 }
 
 int BudgetModel::rowCount(const QModelIndex &parent) const

@@ -8,8 +8,11 @@
 // "Dec" across and empty texts down. The grid numbers its columns from the
 // fixed one, so model column c is grid column c + 1 (cellPosition()).
 //
-// Every change recomputes only the months it touches, and only the first
-// computation after a clear or a load fills all twelve. Notices (messages the
+// Each cell keeps its text as typed (the year file and the clipboard need it)
+// and beside it the amount its month counts. Every change of an amount or an
+// income computes all twelve months again from those amounts, so no month can
+// keep a figure from before an entry that came in another way; only the
+// months a change touched raise the expense cap notice. Notices (messages the
 // window shows) are returned by the operations; setData() and sort(), which
 // views call, emit them through noticesRaised() instead.
 #include "budget/budgetsheet.h"
@@ -46,6 +49,7 @@ public:
     QString scrollTip(int row) const;
     // A month's row figures with its current income caption.
     MonthFigures month(int month) const;
+    MonthTexts monthTexts(int month) const { return tq::monthTexts(this->month(month)); }
 
     // --- The whole year ----------------------------------------------------
     // 50 empty rows, empty monthly rows, nothing unsaved.
@@ -104,14 +108,16 @@ private:
     bool isCell(int row, int column) const;
     void setCell(int row, int column, const QString &text);
     void replaceRows(std::vector<BudgetRow> rows);
+    void setAmounts();
     BudgetNotices recompute(int firstMonth, int lastMonth);
     BudgetNotices recomputeAmountsOf(const BudgetRow &row);
-    void recomputeBalance(int month);
+
+    using RowAmounts = std::array<float, budgetMonths>;
 
     BudgetSheet m_sheet;
+    std::vector<RowAmounts> m_amounts; // beside m_sheet.rows, row for row
     std::array<MonthFigures, budgetMonths> m_figures;
-    std::array<double, budgetMonths> m_totals{}; // unrounded, for balances after an income entry
-    bool m_computed = false;                     // the monthly rows were filled since the last clear
+    bool m_computed = false; // the monthly rows were filled since the last clear
     bool m_modified = false;
     int m_markedRow = -1;
 };

@@ -32,11 +32,11 @@ QString paddedItem(QString name, const TextWidth &widthOf)
     return name;
 }
 
-QString monthlyLine(const QString &caption, const BudgetModel &model, QString MonthFigures::*figure)
+QString monthlyLine(const QString &caption, const BudgetModel &model, QString MonthTexts::*figure)
 {
     QString line = caption;
     for (int m = 0; m < budgetMonths; ++m)
-        line += u'\t' + model.month(m).*figure;
+        line += u'\t' + model.monthTexts(m).*figure;
     return line + QLatin1String("\r\n");
 }
 
@@ -54,9 +54,9 @@ QString clipboardText(const BudgetModel &model, int year, const TextWidth &width
         for (int m = 0; m < budgetMonths; ++m)
             text += row[size_t(BudgetModel::columnOfMonth(m))] + (m + 1 < budgetMonths ? u'\t' : u'\r');
     }
-    text += monthlyLine(QStringLiteral("Total Expenses:"), model, &MonthFigures::expenses);
-    text += monthlyLine(QStringLiteral("Total Income:      "), model, &MonthFigures::income);
-    text += monthlyLine(QStringLiteral("Balance:          "), model, &MonthFigures::balance);
+    text += monthlyLine(QStringLiteral("Total Expenses:"), model, &MonthTexts::expenses);
+    text += monthlyLine(QStringLiteral("Total Income:      "), model, &MonthTexts::income);
+    text += monthlyLine(QStringLiteral("Balance:          "), model, &MonthTexts::balance);
     return text;
 }
 

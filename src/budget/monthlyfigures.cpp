@@ -12,31 +12,52 @@ constexpr double capValue = 99999;
 
 } // namespace
 
-MonthTotal monthTotal(const BudgetSheet &sheet, int month)
+float monthAmount(const QString &cell)
 {
-    MonthTotal t;
-    for (const BudgetRow &row : sheet.rows) {
-        const QString &cell = row[size_t(month + 1)];
-        if (cell.isEmpty())
-            continue;
-        if (const auto value = entry::amountValue(cell))
-            t.total += double(float(*value));
-    }
-    t.capped = t.total >= capNotice;
-    if (t.total > capValue)
-        t.total = capValue;
-    return t;
+    return cell.isEmpty() ? 0.0f : float(entry::amountValue(cell).value_or(0));
+}
+
+MonthTotal cappedMonthTotal(double sum)
+{
+    return {sum > capValue ? capValue : sum, sum >= capNotice};
+}
+
+QString shownIncome(const QString &caption)
+{
+    return leadingNumber(caption) > 0 ? caption : QStringLiteral("0.00");
+}
+
+double incomeAmount(const QString &caption)
+{
+    return entry::amountValue(caption).value_or(0);
+}
+
+float monthBalance(double income, double total)
+{
+    return float(income - total);
+}
+
+bool isNegative(double figure)
+{
+    return roundHalfAway(figure, 2) < 0;
 }
 
 MonthFigures monthFigures(double total, const QString &incomeCaption)
 {
     MonthFigures f;
-    f.expenses = entry::formatMonthFigure(total);
-    f.income = leadingNumber(incomeCaption) > 0 ? incomeCaption : QStringLiteral("0.00");
-    const double income = entry::amountValue(f.income).value_or(0);
-    f.balance = entry::formatMonthFigure(double(float(income - total)));
-    f.negative = leadingNumber(f.balance) < 0;
+    f.expenses = total;
+    f.income = shownIncome(incomeCaption);
+    f.balance = monthBalance(incomeAmount(f.income), total);
+    f.computed = true;
     return f;
+}
+
+MonthTexts monthTexts(const MonthFigures &figures)
+{
+    if (!figures.computed)
+        return {QString(), figures.income, QString(), false};
+    return {entry::formatMonthFigure(figures.expenses), figures.income,
+            entry::formatMonthFigure(double(figures.balance)), isNegative(figures.balance)};
 }
 
 } // namespace tq

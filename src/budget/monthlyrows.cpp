@@ -42,7 +42,7 @@ MonthlyRows::Row MonthlyRows::makeRow(const QString &name, const QString &title,
     return row;
 }
 
-void MonthlyRows::showMonth(int month, const MonthFigures &figures)
+void MonthlyRows::showMonth(int month, const MonthTexts &figures)
 {
     m_expenses.at(size_t(month))->setText(figures.expenses);
     m_income.at(size_t(month))->setText(figures.income);

@@ -21,7 +21,7 @@ public:
     static constexpr double headColumns = 0.019 + 0.14;
     static constexpr double monthColumn = 0.06825;
 
-    void showMonth(int month, const MonthFigures &figures);
+    void showMonth(int month, const MonthTexts &figures);
     QLabel *incomeLabel(int month) const { return m_income.at(size_t(month)); }
     // Marks the income label whose dialog is open with the grid's colour.
     void setIncomeHighlight(int month, const QColor &colour);

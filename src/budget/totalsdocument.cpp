@@ -1,5 +1,6 @@
 #include "budget/budgetdocument.h"
 #include "budget/documentlines.h"
+#include "common/numberformat.h"
 #include "components/printdocument.h"
 
 namespace tq {
@@ -13,7 +14,6 @@ constexpr double ruleGap = 10;
 constexpr double bottomRoom = 400; // a page is full once a row ends at H minus this
 
 const QString amountPattern = QStringLiteral("$##,###,###");
-const QString percentPattern = QStringLiteral("##0.00%");
 
 class TotalsDocumentWriter
 {
@@ -29,7 +29,8 @@ public:
         writeHeader();
         skipLine(m_doc);
         for (const ItemTotal &item : m_source.totals.items()) {
-            writeRow(item.name, item.total, item.percent);
+            writeRow(item.name, item.total ? amount(*item.total) : QString(),
+                     item.total ? percentText(item.share) : QString());
             if (m_doc.currentY() >= height() - bottomRoom)
                 breakPage();
         }
@@ -77,23 +78,28 @@ private:
             breakPage();
     }
 
+    static QString amount(double value) { return formatPattern(value, amountPattern); }
+
     void writeRow(const QString &name, const QString &total, const QString &percent)
     {
         keepOnPage(m_doc.lineHeight());
         const double y = m_doc.currentY();
         writeAt(m_doc, name, left());
-        writeRightAligned(m_doc, formatText(total, amountPattern), width() / 1.88, y);
-        writeRightAligned(m_doc, formatText(percent, percentPattern), width() / 1.24, y);
+        writeRightAligned(m_doc, total, width() / 1.88, y);
+        writeRightAligned(m_doc, percent, width() / 1.24, y);
     }
 
     void rule() { m_doc.drawLine(left(), m_doc.currentY(), width() / 1.23, m_doc.currentY()); }
 
     void writeTotals()
     {
-        const YearlyLabels &l = m_source.totals.labels();
+        const YearFigures &f = m_source.totals.figures();
         const QStringList captions = {"Total Expenses: ", "Total Income: ", "Balance: "};
-        const QStringList amounts = {l.expenses, l.income, l.balance};
-        const QStringList percents = {l.expensesPercent, l.incomePercent, l.balancePercent};
+        const QStringList amounts = {amount(f.expenses), amount(f.income), amount(f.balance)};
+        // Before a complete fill the panel shows 0 for the shares.
+        const QStringList percents = {percentText(f.expensesShare),
+                                      m_source.totals.showsIncomeShare() ? percentText(1) : QString(),
+                                      percentText(f.balanceShare)};
         for (int i = 0; i < 3; ++i) {
             keepOnPage(ruleGap + m_doc.lineHeight());
             rule();

@@ -206,7 +206,7 @@ YearTotals::Outcome TotalsPanel::fill()
 void TotalsPanel::showFigures()
 {
     m_caption->setText(YearTotals::caption(m_year));
-    const YearlyLabels &l = m_totals.labels();
+    const YearlyLabels l = m_totals.labels();
     const QString texts[6] = {l.expenses,        l.income,        l.balance,
                               l.expensesPercent, l.incomePercent, l.balancePercent};
     for (int i = 0; i < 6; ++i)
@@ -222,7 +222,7 @@ void TotalsPanel::showItems()
     const QList<ItemTotal> &items = m_totals.items();
     m_list->setRows(1 + int(items.size()));
     for (qsizetype i = 0; i < items.size(); ++i)
-        m_list->setRowTexts(int(i) + 1, {items[i].name, items[i].total, items[i].percent});
+        m_list->setRowTexts(int(i) + 1, {items[i].name, listTotal(items[i]), listPercent(items[i])});
 }
 
 void TotalsPanel::setEditingBlocked(bool blocked)

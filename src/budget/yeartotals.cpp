@@ -26,24 +26,6 @@ bool hasIncome(const BudgetSheet &sheet)
                        [](const QString &income) { return leadingNumber(income) != 0; });
 }
 
-// A running sum that falls to 0 or below shows as an empty cell, so the next
-// month adds to nothing.
-QString yearlyItemTotal(const BudgetRow &row)
-{
-    double running = 0;
-    for (int m = 1; m <= budgetMonths; ++m) {
-        running += leadingNumber(row[size_t(m)]);
-        if (!(running > 0))
-            running = 0;
-    }
-    return running > 0 ? formatPattern(running, itemPattern) : QString();
-}
-
-QString accumulated(const QString &label, const QString &month)
-{
-    return formatPattern(leadingNumber(label) + leadingNumber(month), yearlyPattern);
-}
-
 } // namespace
 
 std::optional<TotalsMessage> YearTotals::openCheck(const BudgetModel &model)
@@ -53,6 +35,37 @@ std::optional<TotalsMessage> YearTotals::openCheck(const BudgetModel &model)
     return TotalsMessage{
         QStringLiteral("View Totals"),
         QStringLiteral("There must be at least one entry and at least one income entry to view Totals!")};
+}
+
+QString percentText(double ratio)
+{
+    return formatPattern(ratio, u"##0.00%");
+}
+
+double roundedToCents(double value)
+{
+    return roundHalfAway(value, 2);
+}
+
+std::optional<double> yearlyItemTotal(const BudgetRow &row)
+{
+    double running = 0;
+    for (int m = 1; m <= budgetMonths; ++m) {
+        running += leadingNumber(row[size_t(m)]);
+        if (!(running > 0))
+            running = 0;
+    }
+    return running > 0 ? std::optional(roundedToCents(running)) : std::nullopt;
+}
+
+QString listTotal(const ItemTotal &item)
+{
+    return item.total ? formatPattern(*item.total, itemPattern) : QString();
+}
+
+QString listPercent(const ItemTotal &item)
+{
+    return item.total ? percentText(item.share) + u' ' : QString();
 }
 
 TotalsMessage YearTotals::missingIncomeMessage()
@@ -85,37 +98,37 @@ void YearTotals::resetList()
 
 YearTotals::Outcome YearTotals::fill(const BudgetModel &model)
 {
-    const QString zero = QStringLiteral("0");
-    m_labels.expenses = m_labels.income = m_labels.balance = zero;
-    m_labels.expensesPercent = m_labels.balancePercent = zero;
+    m_figures = YearFigures();
     accumulateMonths(model);
-    if (!(leadingNumber(m_labels.income) > 0))
+    if (!(m_figures.income > 0))
         return Outcome::MissingIncome;
-    if (strictNumber(m_labels.expenses).value_or(0) == 0)
+    if (m_figures.expenses == 0)
         return Outcome::NoExpenses;
     fillPercentages();
     fillItems(model.sheet());
     return Outcome::Filled;
 }
 
+// Each month adds the figure its row shows, and the sum is kept in cents as
+// the yearly label shows it after every month.
 void YearTotals::accumulateMonths(const BudgetModel &model)
 {
     for (int m = 0; m < budgetMonths; ++m) {
         const MonthFigures month = model.month(m);
-        m_labels.expenses = accumulated(m_labels.expenses, month.expenses);
-        m_labels.income = accumulated(m_labels.income, month.income);
+        const double expenses = month.computed ? roundedToCents(month.expenses) : 0;
+        m_figures.expenses = roundedToCents(m_figures.expenses + expenses);
+        m_figures.income = roundedToCents(m_figures.income + leadingNumber(month.income));
     }
 }
 
 void YearTotals::fillPercentages()
 {
-    const double expenses = leadingNumber(m_labels.expenses);
-    const double income = leadingNumber(m_labels.income);
-    m_labels.balance = formatPattern(income - expenses, yearlyPattern);
-    m_labels.expensesPercent = formatPercent(expenses / income) + percentGap;
-    m_labels.incomePercent = formatPercent(1) + percentGap;
-    m_labels.balancePercent = formatPercent(leadingNumber(m_labels.balance) / income) + percentGap;
-    m_labels.balanceNegative = leadingNumber(m_labels.balance) < 0;
+    YearFigures &f = m_figures;
+    f.balance = roundedToCents(f.income - f.expenses);
+    f.expensesShare = f.expenses / f.income;
+    f.balanceShare = f.balance / f.income;
+    f.complete = true;
+    m_incomeShare = true;
 }
 
 void YearTotals::fillItems(const BudgetSheet &sheet)
@@ -126,9 +139,9 @@ void YearTotals::fillItems(const BudgetSheet &sheet)
     for (const BudgetRow &row : sheet.rows) {
         if (row[0].isEmpty())
             continue;
-        ItemTotal item{row[0], yearlyItemTotal(row), {}};
-        if (!item.total.isEmpty()) {
-            item.percent = formatPercent(leadingNumber(item.total) / basis) + u' ';
+        ItemTotal item{row[0], yearlyItemTotal(row), 0};
+        if (item.total) {
+            item.share = *item.total / basis;
             ++m_itemsWithTotal;
         }
         m_items.append(item);
@@ -137,20 +150,40 @@ void YearTotals::fillItems(const BudgetSheet &sheet)
 
 double YearTotals::basisTotal() const
 {
-    return leadingNumber(m_basis == PercentBasis::Income ? m_labels.income : m_labels.expenses);
+    return m_basis == PercentBasis::Income ? m_figures.income : m_figures.expenses;
+}
+
+YearlyLabels YearTotals::labels() const
+{
+    const YearFigures &f = m_figures;
+    const QString zero = QStringLiteral("0");
+    YearlyLabels l{formatPattern(f.expenses, yearlyPattern),
+                   formatPattern(f.income, yearlyPattern),
+                   zero,
+                   zero,
+                   QString(),
+                   zero,
+                   false};
+    if (m_incomeShare)
+        l.incomePercent = percentText(1) + percentGap;
+    if (f.complete) {
+        l.balance = formatPattern(f.balance, yearlyPattern);
+        l.expensesPercent = percentText(f.expensesShare) + percentGap;
+        l.balancePercent = percentText(f.balanceShare) + percentGap;
+        l.balanceNegative = f.balance < 0;
+    }
+    return l;
 }
 
 QList<ChartPoint> YearTotals::chartPoints() const
 {
     const double basis = basisTotal();
-    auto share = [basis](const QString &amount) {
-        return basis != 0 ? leadingNumber(amount) / basis * 100 : 0.0;
-    };
+    auto share = [basis](double amount) { return basis != 0 ? amount / basis * 100 : 0.0; };
     QList<ChartPoint> points;
     for (const ItemTotal &item : m_items)
-        points.append({item.name, share(item.total)});
+        points.append({item.name, share(item.total.value_or(0))});
     if (m_basis == PercentBasis::Income)
-        points.append({QStringLiteral("Balance"), share(m_labels.balance)});
+        points.append({QStringLiteral("Balance"), share(m_figures.balance)});
     else
         points.append({QStringLiteral(" "), 0});
     return points;

@@ -1,13 +1,12 @@
 #pragma once
 // The totals panel's figures: the yearly totals and their percentages, each
 // named item's yearly total and share, and the chart's series. They are
-// computed from the budget's texts and monthly rows when the panel opens,
+// computed from the budget's monthly figures and cells when the panel opens,
 // when the percentage basis changes and on a recompute while it is open.
 //
-// The yearly labels are accumulated month by month through their own texts,
-// as the panel shows them ("######.00 " with its trailing space), and every
-// figure after them is read back from those texts, so what the panel, the
-// chart and the totals document show always agree.
+// The figures are numbers rounded to cents at the steps the panel shows them
+// (each month's total, the running yearly sums, the balance, each item's
+// total), so what the panel, the chart and the totals document show agree.
 #include "budget/budgetsheet.h"
 
 #include <QList>
@@ -27,12 +26,40 @@ struct TotalsMessage {
     bool operator==(const TotalsMessage &) const = default;
 };
 
+// A share of a total as the panel, chart and documents show it: "##0.00%",
+// never grouped ("1080.00%").
+QString percentText(double ratio);
+
+// Cents, as a figure that was shown is read back (1.005 gives 1.01).
+double roundedToCents(double value);
+
+// An item's year: the cells' leading numbers added month by month, where a
+// running sum at or below 0 starts again from 0; nothing when it ends there.
+// Unlike the monthly totals it reads "1,234.00" as 1.
+std::optional<double> yearlyItemTotal(const BudgetRow &row);
+
 // One row of the item list under its heading row.
 struct ItemTotal {
     QString name;
-    QString total;   // "####.00"; empty when the year's running sum ended at or below 0
-    QString percent; // "Percent" and one space; empty when the total is
+    std::optional<double> total; // in cents
+    double share = 0;            // of the basis total, when there is a total
     bool operator==(const ItemTotal &) const = default;
+};
+// The list's texts: "####.00" and the share with one space after it, both
+// empty without a total.
+QString listTotal(const ItemTotal &item);
+QString listPercent(const ItemTotal &item);
+
+// The yearly figures in cents. Expenses and income are each month's shown
+// figure added up; the balance and the shares come only from a complete fill.
+struct YearFigures {
+    double expenses = 0;
+    double income = 0;
+    double balance = 0;
+    double expensesShare = 0;
+    double balanceShare = 0;
+    bool complete = false;
+    bool operator==(const YearFigures &) const = default;
 };
 
 // Label13 to Label18 of the panel.
@@ -78,7 +105,10 @@ public:
     void resetList();
     Outcome fill(const BudgetModel &model);
 
-    const YearlyLabels &labels() const { return m_labels; }
+    const YearFigures &figures() const { return m_figures; }
+    // The incomes' 100.00% shows from the first complete fill on.
+    bool showsIncomeShare() const { return m_incomeShare; }
+    YearlyLabels labels() const;
     const QList<ItemTotal> &items() const { return m_items; }
     // Items whose total is not empty, as counted by the last complete fill.
     int itemsWithTotal() const { return m_itemsWithTotal; }
@@ -92,7 +122,8 @@ private:
     double basisTotal() const;
 
     PercentBasis m_basis = PercentBasis::Income;
-    YearlyLabels m_labels;
+    YearFigures m_figures;
+    bool m_incomeShare = false;
     QList<ItemTotal> m_items{ItemTotal()};
     int m_itemsWithTotal = 0;
 };

@@ -304,6 +304,8 @@ void HomeCalc::loanLengthChosen()
 
 void HomeCalc::clearResults()
 {
+    m_sheet.result.reset();
+    m_sheet.limitingFactor.reset();
     for (QLabel *field :
          {m_home, m_payment, m_loan, m_downPayment, m_closingCosts, m_percent, m_limitingFactor})
         field->clear();
@@ -317,7 +319,7 @@ void HomeCalc::setPrintable(bool on)
 
 bool HomeCalc::hasResults() const
 {
-    return !m_home->text().isEmpty();
+    return m_sheet.result.has_value();
 }
 
 // ---- calculation ----------------------------------------------------------------------
@@ -348,30 +350,26 @@ void HomeCalc::calculate()
         m_limit->setText(*r.limitBoxText);
     if (r.rateBoxText)
         m_rate->setText(*r.rateBoxText);
-    showResults(r);
-}
-
-void HomeCalc::showResults(const AffordabilityResult &r)
-{
-    const AffordablePurchase &p = r.purchase;
-    m_payment->setText(formatCurrency(r.payment));
-    m_loan->setText(formatCurrency(p.loan));
-    m_closingCosts->setText(formatCurrency(p.closingCosts));
-    m_downPayment->setText(formatCurrency(p.downPayment));
-    m_home->setText(formatCurrency(p.home));
-    m_percent->setText(formatPercent(r.downPaymentRatio));
+    m_sheet.inputs = {m_income->text(),        m_debt->text(), m_cash->text(),
+                      m_length->currentText(), m_rate->text(), m_limit->text()};
+    m_sheet.result = r;
     if (r.limitingFactor)
-        m_limitingFactor->setText(r.limitingFactorText());
-    if (r.printable())
-        setPrintable(true);
+        m_sheet.limitingFactor = r.limitingFactor;
+    showResults();
 }
 
-HomeCalcSheet HomeCalc::sheet() const
+void HomeCalc::showResults()
 {
-    return {m_income->text(),        m_debt->text(),        m_cash->text(),         m_length->currentText(),
-            m_rate->text(),          m_limit->text(),       m_home->text(),         m_payment->text(),
-            m_loan->text(),          m_downPayment->text(), m_closingCosts->text(), m_percent->text(),
-            m_limitingFactor->text()};
+    const HomeCalcResultTexts t = resultTexts(m_sheet);
+    m_payment->setText(t.payment);
+    m_loan->setText(t.loan);
+    m_closingCosts->setText(t.closingCosts);
+    m_downPayment->setText(t.downPayment);
+    m_home->setText(t.home);
+    m_percent->setText(t.percent);
+    m_limitingFactor->setText(t.limitingFactor);
+    if (m_sheet.result->printable())
+        setPrintable(true);
 }
 
 // ---- leaving and copying ------------------------------------------------------------------

@@ -12,23 +12,21 @@ class QPushButton;
 
 namespace tq {
 
-struct AffordabilityResult;
-
 class HomeCalc : public ToolWindow
 {
     Q_OBJECT
 public:
     HomeCalc(Program &program, QWidget *launcher);
 
-    // The boxes' texts and the result fields as shown.
-    HomeCalcSheet sheet() const;
+    // The inputs and result of the last calculation, while they are shown.
+    const HomeCalcSheet &sheet() const { return m_sheet; }
     // "&Calculate": the affordability of the boxes' figures.
     void calculate();
 
     static ToolWindowConfig homeConfig();
 
 protected:
-    bool hasResults() const override; // the home amount field is filled
+    bool hasResults() const override; // a result is shown
     void copyResults() override;
     void storeLeaveValues() override;
 
@@ -49,8 +47,9 @@ private:
     void loanLengthChosen();
     void clearResults();
     void setPrintable(bool on);
-    void showResults(const AffordabilityResult &result);
+    void showResults();
 
+    HomeCalcSheet m_sheet;
     QLabel *m_face = nullptr;
     QLineEdit *m_income = nullptr;
     QLineEdit *m_debt = nullptr;

@@ -27,9 +27,11 @@ QString money(const QString &boxText)
 
 } // namespace
 
-QString homeCalcClipboardText(const HomeCalcSheet &s, const QDate &today)
+QString homeCalcClipboardText(const HomeCalcSheet &sheet, const QDate &today)
 {
     namespace C = HomeCalcCaptions;
+    const AffordabilityInputs &s = sheet.inputs;
+    const HomeCalcResultTexts r = resultTexts(sheet);
     QString t;
     t += QStringLiteral("Home Calculator Results") + crlf;
     t += QStringLiteral("As of  ") + QLocale().toString(today, QLocale::LongFormat) + lfcr;
@@ -40,13 +42,13 @@ QString homeCalcClipboardText(const HomeCalcSheet &s, const QDate &today)
     t += C::loanLength + tab + s.loanLength + crlf;
     t += C::rate + blanks(10) + tab + formatPercent(leadingNumber(s.rate) / 100) + lfcr;
     t += QStringLiteral("Calculation Results") + lfcr;
-    t += C::home + tab + s.home + crlf;
-    t += C::payment + tab + s.payment + crlf;
-    t += C::loan + blanks(25) + tab + s.loan + crlf;
-    t += C::downPayment + blanks(30) + tab + s.downPayment + crlf;
-    t += C::closingCosts + blanks(30) + tab + s.closingCosts + crlf;
-    t += C::percent + blanks(30) + tab + s.percent + lfcr;
-    t += C::limitingFactor + tab + s.limitingFactor;
+    t += C::home + tab + r.home + crlf;
+    t += C::payment + tab + r.payment + crlf;
+    t += C::loan + blanks(25) + tab + r.loan + crlf;
+    t += C::downPayment + blanks(30) + tab + r.downPayment + crlf;
+    t += C::closingCosts + blanks(30) + tab + r.closingCosts + crlf;
+    t += C::percent + blanks(30) + tab + r.percent + lfcr;
+    t += C::limitingFactor + tab + r.limitingFactor;
     return t;
 }
 

@@ -22,8 +22,10 @@ QString money(const QString &boxText)
 
 } // namespace
 
-void buildHomeCalcReport(PrintDocument &doc, const HomeCalcSheet &s, const QDate &today)
+void buildHomeCalcReport(PrintDocument &doc, const HomeCalcSheet &sheet, const QDate &today)
 {
+    const AffordabilityInputs &s = sheet.inputs;
+    const HomeCalcResultTexts r = resultTexts(sheet);
     const QString gap = QStringLiteral("  ");
     doc.setIndentLeft(titleIndent);
     doc.paragraph(QStringLiteral("Home Calculator Results"));
@@ -46,14 +48,14 @@ void buildHomeCalcReport(PrintDocument &doc, const HomeCalcSheet &s, const QDate
     doc.paragraph({});
     doc.paragraph(QStringLiteral("Calculation Results"));
     doc.paragraph({});
-    doc.paragraph(QStringLiteral("Approximate Amount of Home You Can Afford:") + gap + s.home);
-    doc.paragraph(QStringLiteral("Approximate Monthly Loan Payment + Taxes + Ins.:") + gap + s.payment);
-    doc.paragraph(QStringLiteral("Approximate Amount of Loan:") + gap + s.loan);
-    doc.paragraph(QStringLiteral("Amount of Down Payment:") + gap + s.downPayment);
-    doc.paragraph(QStringLiteral("Estimated Closing Costs:") + gap + s.closingCosts);
-    doc.paragraph(QStringLiteral("Down Payment Percent (%):") + gap + s.percent);
+    doc.paragraph(QStringLiteral("Approximate Amount of Home You Can Afford:") + gap + r.home);
+    doc.paragraph(QStringLiteral("Approximate Monthly Loan Payment + Taxes + Ins.:") + gap + r.payment);
+    doc.paragraph(QStringLiteral("Approximate Amount of Loan:") + gap + r.loan);
+    doc.paragraph(QStringLiteral("Amount of Down Payment:") + gap + r.downPayment);
+    doc.paragraph(QStringLiteral("Estimated Closing Costs:") + gap + r.closingCosts);
+    doc.paragraph(QStringLiteral("Down Payment Percent (%):") + gap + r.percent);
     doc.paragraph({});
-    doc.paragraph(QStringLiteral("Limiting Factor:") + gap + s.limitingFactor);
+    doc.paragraph(QStringLiteral("Limiting Factor:") + gap + r.limitingFactor);
 
     doc.setFontSize(footerSize);
     doc.paragraph({});

@@ -1,7 +1,10 @@
 #pragma once
-// The home calculator's inputs and results as the window shows them, and the
+// The home calculator's inputs and results as the window holds them, and the
 // captions its report and clipboard text repeat.
+#include "homecalc/affordability.h"
+
 #include <QString>
+#include <optional>
 
 namespace tq {
 
@@ -25,15 +28,16 @@ inline const QString percent = QStringLiteral("Down Payment Percent (%):");
 inline const QString limitingFactor = QStringLiteral("Limiting Factor:");
 } // namespace HomeCalcCaptions
 
-// Box texts as typed, result texts as shown (already formatted).
+// The inputs as typed (rewritten boxes included) and the result they gave.
+// The limiting factor outlives a result that names none, as its field does.
 struct HomeCalcSheet {
-    QString income;
-    QString debt;
-    QString cash;
-    QString loanLength;
-    QString rate;
-    QString limit;
+    AffordabilityInputs inputs;
+    std::optional<AffordabilityResult> result;
+    std::optional<LimitingFactor> limitingFactor;
+};
 
+// The result fields' texts, empty without a result.
+struct HomeCalcResultTexts {
     QString home;
     QString payment;
     QString loan;
@@ -42,5 +46,6 @@ struct HomeCalcSheet {
     QString percent;
     QString limitingFactor;
 };
+HomeCalcResultTexts resultTexts(const HomeCalcSheet &sheet);
 
 } // namespace tq

@@ -62,7 +62,7 @@ QString tableLines(const PaymentsBlock &block)
 
 std::optional<QString> paymentsCopyText(const PaymentsCopySource &s, const TextWidth &textWidth)
 {
-    const std::optional<double> loanAmount = strictNumber(s.loanAmountDisplay);
+    const std::optional<double> &loanAmount = s.loanAmount;
     if (!loanAmount)
         return std::nullopt;
     QString text = QStringLiteral("Purchase Amount = ") + currencyOfText(s.purchaseText) + crlf;

@@ -14,7 +14,7 @@ struct PaymentsCopySource {
     QString purchaseText;      // the purchase amount box
     double purchaseAmount = 0; // its stored value
     double tableLoanAmount = 0;
-    QString loanAmountDisplay; // the loan amount label
+    std::optional<double> loanAmount; // as the loan amount field shows it
     double referencePayment = 0;
     LengthUnit unit = LengthUnit::Years;
     QString yearsNote; // appended in Years only
@@ -31,7 +31,7 @@ struct AmortizationCopySource {
 // Width of a text in the window's font, for lining up mid-sized payments.
 using TextWidth = std::function<double(const QString &)>;
 
-// Nothing when the loan amount label holds no number: there is no amount to quote.
+// Nothing when the loan amount field is empty: there is no amount to quote.
 std::optional<QString> paymentsCopyText(const PaymentsCopySource &source, const TextWidth &textWidth);
 QString amortizationCopyText(const AmortizationCopySource &source);
 

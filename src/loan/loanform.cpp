@@ -89,7 +89,7 @@ LoanForm LoanForm::build(QWidget *mainPanel, const Placer &placeInPanel, const P
     f.purchaseCaption = named(new QLabel(QStringLiteral("Purchase Amount:")), QStringLiteral("lblPurchTotl"));
     f.purchase = named(new QLineEdit, QStringLiteral("txtPurchTotl"));
     captionRow(placeScaled, f.amountsPanel, f.purchaseCaption, f.purchase, 190);
-    f.downCaption = named(new QLabel(QStringLiteral("Percent Down:")), QStringLiteral("lblDwnPay"));
+    f.downCaption = named(new QLabel(firstDownCaption), QStringLiteral("lblDwnPay"));
     f.down = named(new QLineEdit, QStringLiteral("txtDwnPay"));
     captionRow(placeScaled, f.amountsPanel, f.downCaption, f.down, 620);
     f.loanCaption = named(new QLabel(QStringLiteral("Loan Amount:")), QStringLiteral("Label2"));
@@ -156,6 +156,11 @@ QList<QWidget *> LoanForm::popupAreas() const
         amountsPanel, ratePanel,    lengthPanel,      gridPanel, loanAmount,
         note,         showPayments, showAmortization, exit,      grid->tableView()->viewport()};
     return areas;
+}
+
+QString downCaptionText(DownPaymentMode mode)
+{
+    return mode == DownPaymentMode::Percent ? QStringLiteral("Percent Down") : QStringLiteral("Amount Down");
 }
 
 } // namespace tq

@@ -1,6 +1,8 @@
 #pragma once
 // The loan calculator's own controls, created and placed at their design
 // positions inside the tool window's main panel.
+#include "loan/loanengine.h"
+
 #include <QRect>
 #include <functional>
 
@@ -45,6 +47,11 @@ struct LoanForm {
     // Every control that pops the Options menu up on a right-button release.
     QList<QWidget *> popupAreas() const;
 };
+
+// The down payment's caption until a mode is chosen from the menu, which
+// names the mode without the colon.
+inline const QString firstDownCaption = QStringLiteral("Percent Down:");
+QString downCaptionText(DownPaymentMode mode);
 
 inline const QString yearsNoteText =
     QStringLiteral("Loan Length in Years will show a Monthly Payment for 12 months a year.");

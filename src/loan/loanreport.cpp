@@ -153,7 +153,8 @@ void writePaymentsReport(PrintDocument &doc, const PaymentsReportSource &s)
     doc.setCurrentY(pageTop);
     doc.paragraph(QStringLiteral(" Purchase Amount = ") + currencyOfText(s.purchaseText));
     doc.paragraph(downPaymentLine(s));
-    doc.paragraph(QStringLiteral(" Loan Amount = ") + currencyOfText(s.loanAmountText));
+    doc.paragraph(QStringLiteral(" Loan Amount = ") +
+                  (s.loanAmount ? formatCurrency(*s.loanAmount) : QString()));
     doc.paragraph(QString());
     doc.setFontSize(reportSize - tableSizeStep);
 

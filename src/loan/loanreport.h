@@ -7,6 +7,7 @@
 #include "loan/paymentsblock.h"
 
 #include <QString>
+#include <optional>
 
 namespace tq {
 
@@ -16,8 +17,8 @@ struct PaymentsReportSource {
     QString purchaseText; // the purchase amount box
     QString downCaption;  // "Percent Down:", "Percent Down" or "Amount Down"
     DownPaymentMode mode = DownPaymentMode::Percent;
-    QString downText;       // the down payment box
-    QString loanAmountText; // the loan amount label
+    QString downText;                 // the down payment box
+    std::optional<double> loanAmount; // none while the loan amount field is empty
     LengthUnit unit = LengthUnit::Years;
     QString yearsNote; // written after the table when not empty
     PaymentsBlock block;

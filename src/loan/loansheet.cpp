@@ -202,7 +202,8 @@ LoanInputs LoanSheet::currentInputs() const
 
 void LoanSheet::showLoanAmount()
 {
-    m_form.loanAmount->setText(formatGeneral(LoanEngine::loanAmount(currentInputs())));
+    m_loanAmount = LoanEngine::loanAmount(currentInputs());
+    m_form.loanAmount->setText(formatGeneral(*m_loanAmount));
 }
 
 void LoanSheet::validateDownPayment()
@@ -247,9 +248,9 @@ void LoanSheet::chooseDownPaymentMode(DownPaymentMode mode)
 {
     m_mode = mode;
     (mode == DownPaymentMode::Percent ? m_percentDown : m_amountDown)->setChecked(true);
-    m_form.downCaption->setText(mode == DownPaymentMode::Percent ? QStringLiteral("Percent Down")
-                                                                 : QStringLiteral("Amount Down"));
-    m_form.down->setAccessibleName(m_form.downCaption->text());
+    m_downCaption = downCaptionText(mode);
+    m_form.downCaption->setText(m_downCaption);
+    m_form.down->setAccessibleName(m_downCaption);
     validateDownPayment();
     showLoanAmount();
 }
@@ -259,6 +260,7 @@ void LoanSheet::chooseLengthUnit(LengthUnit unit)
     m_purchase->clear(0);
     m_down->clear(0);
     m_form.loanAmount->clear();
+    m_loanAmount.reset();
     m_view.showEmpty(unitChangeRows);
     m_table = PaymentTable(); // its lengths would read in the wrong unit
     m_scheduleShown = false;
@@ -387,7 +389,6 @@ void LoanSheet::showAmortization()
     if (!schedule)
         return;
     BusyPointer busy(program().platform);
-    schedule->rateLabel = grid->text(row, 0);
     m_schedule = std::move(*schedule);
     setResultsAvailable(true, true);
     m_view.showSchedule(m_schedule);
@@ -409,10 +410,10 @@ void LoanSheet::copyResults()
         source.purchaseText = m_form.purchase->text();
         source.purchaseAmount = m_purchase->value();
         source.tableLoanAmount = m_table.loanAmount();
-        source.loanAmountDisplay = m_form.loanAmount->text();
+        source.loanAmount = m_loanAmount;
         source.referencePayment = m_table.isEmpty() ? 0 : m_table.referencePayment();
         source.unit = m_unit;
-        source.yearsNote = m_form.note->text();
+        source.yearsNote = yearsNoteText;
         const GridBlock block = m_form.grid->highlightedBlock();
         source.block = paymentsBlock(m_table, block.top, block.left, block.bottom, block.right);
         const QFontMetricsF metrics(font());
@@ -449,12 +450,12 @@ void LoanSheet::buildReport(PrintDocument &doc)
     }
     PaymentsReportSource source;
     source.purchaseText = m_form.purchase->text();
-    source.downCaption = m_form.downCaption->text();
+    source.downCaption = m_downCaption;
     source.mode = m_mode;
     source.downText = m_form.down->text();
-    source.loanAmountText = m_form.loanAmount->text();
+    source.loanAmount = m_loanAmount;
     source.unit = m_unit;
-    source.yearsNote = m_form.note->isVisibleTo(this) ? m_form.note->text() : QString();
+    source.yearsNote = m_unit == LengthUnit::Years ? yearsNoteText : QString();
     source.block =
         paymentsBlock(m_table, m_printBlock.top, m_printBlock.left, m_printBlock.bottom, m_printBlock.right);
     writePaymentsReport(doc, source);

@@ -8,6 +8,7 @@
 #include "loan/loangridview.h"
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -74,6 +75,8 @@ private:
     double m_minimumRate = 0;
     double m_maximumRate = 0;
     DownPaymentMode m_mode = DownPaymentMode::Percent;
+    QString m_downCaption = firstDownCaption;
+    std::optional<double> m_loanAmount; // as the loan amount field shows it; none while it is empty
     LengthUnit m_unit = LengthUnit::Years;
     PaymentTable m_table;
     AmortizationSchedule m_schedule;

@@ -197,6 +197,23 @@ private Q_SLOTS:
         QVERIFY(t->prompter.prompts.isEmpty());
     }
 
+    void monthlyRowsFollowTheEditBoxAndIncome()
+    {
+        open();
+        typeInto(0, 0, QStringLiteral("Rent"));
+        typeInto(0, 1, QStringLiteral("100"));
+        click(0, 2);
+        w->form().editBox->setFocus();
+        QTest::keyClicks(w->form().editBox, QStringLiteral("50"));
+        QCOMPARE(label(QStringLiteral("Label3(1)")), QStringLiteral("50.00"));
+        t->prompter.answerInput(QStringLiteral("1000"));
+        t->prompter.answer(Button::No);
+        QTest::mouseClick(findNamed<QLabel>(w, QStringLiteral("Label5(1)")), Qt::LeftButton);
+        QCOMPARE(label(QStringLiteral("Label3(1)")), QStringLiteral("50.00"));
+        QCOMPARE(label(QStringLiteral("Label7(1)")), QStringLiteral("950.00"));
+        QCOMPARE(label(QStringLiteral("Label7(0)")), QStringLiteral("-100.00"));
+    }
+
     void clickingACellDoesNotChangeIt()
     {
         BudgetSheet sheet;

@@ -1,6 +1,7 @@
 #include "budget/budgetmodel.h"
 #include "budgetfixture.h"
 
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,6 +12,19 @@ using namespace tq::budgetfixture;
 namespace {
 
 constexpr int january = 1, march = 3, december = 12;
+
+// The monthly figures computed afresh from the cells' texts.
+std::array<MonthFigures, budgetMonths> fromCells(const BudgetSheet &sheet)
+{
+    std::array<MonthFigures, budgetMonths> out;
+    for (int m = 0; m < budgetMonths; ++m) {
+        double sum = 0;
+        for (const BudgetRow &row : sheet.rows)
+            sum += double(monthAmount(row[size_t(BudgetModel::columnOfMonth(m))]));
+        out[size_t(m)] = monthFigures(cappedMonthTotal(sum).total, sheet.incomes[size_t(m)]);
+    }
+    return out;
+}
 
 } // namespace
 
@@ -36,8 +50,8 @@ private Q_SLOTS:
         QCOMPARE(loaded.load(folder, 2007).status, yearfile::Status::Loaded);
         QCOMPARE(loaded.sheet(), model.sheet());
         QVERIFY(!loaded.isModified());
-        QCOMPARE(loaded.month(0), (MonthFigures{"850.00", "0.00", "-850.00", true}));
-        QCOMPARE(loaded.month(1), (MonthFigures{".00", "0.00", ".00", false}));
+        QCOMPARE(loaded.monthTexts(0), (MonthTexts{"850.00", "0.00", "-850.00", true}));
+        QCOMPARE(loaded.monthTexts(1), (MonthTexts{".00", "0.00", ".00", false}));
     }
 
     void monthlyRows()
@@ -47,10 +61,10 @@ private Q_SLOTS:
                         {2, row("", {"", "", "1,234.00"})},
                         {3, row("Note", {"abc"})}},
                        "2500.00");
-        QCOMPARE(b.model.month(0), (MonthFigures{"1000.50", "2500.00", "1499.50", false}));
-        QCOMPARE(b.model.month(2).expenses, QStringLiteral("2034.00"));
+        QCOMPARE(b.model.monthTexts(0), (MonthTexts{"1000.50", "2500.00", "1499.50", false}));
+        QCOMPARE(b.model.monthTexts(2).expenses, QStringLiteral("2034.00"));
         b.model.setIncome(1, "abc");
-        QCOMPARE(b.model.month(1), (MonthFigures{"800.00", "0.00", "-800.00", true}));
+        QCOMPARE(b.model.monthTexts(1), (MonthTexts{"800.00", "0.00", "-800.00", true}));
     }
 
     void expenseCapWarnsOncePerMonth()
@@ -64,7 +78,72 @@ private Q_SLOTS:
         QCOMPARE(outcome.notices.first().text,
                  QStringLiteral("Due to printer size requirements needed to print this budget, the Total of "
                                 "Bills Amount Cannot exceed 99999"));
-        QCOMPARE(b.model.month(2).expenses, QStringLiteral("99999.00"));
+        QCOMPARE(b.model.monthTexts(2).expenses, QStringLiteral("99999.00"));
+    }
+
+    void roundingSteps()
+    {
+        QCOMPARE(monthAmount("1,234.50"), 1234.5f);
+        QCOMPARE(monthAmount("12abc"), 0.0f);
+        QCOMPARE(double(monthAmount("0.1")), double(0.1f)); // kept in 32 bits
+        QCOMPARE(cappedMonthTotal(99999.5).total, 99999.0);
+        QVERIFY(!cappedMonthTotal(99999.5).capped);
+        QVERIFY(cappedMonthTotal(100000).capped);
+        QCOMPARE(shownIncome("-5"), QStringLiteral("0.00"));
+        QCOMPARE(shownIncome("12abc"), QStringLiteral("12abc"));
+        QCOMPARE(incomeAmount("12abc"), 0.0);
+        QCOMPARE(double(monthBalance(2500, 1000.1)), double(float(1499.9)));
+        QVERIFY(!isNegative(-0.004));
+        QVERIFY(isNegative(-0.005));
+        QCOMPARE(roundedToCents(1.005), 1.01);
+        QCOMPARE(yearlyItemTotal(row("Loan", {"1,234.00", "0.005"})), std::optional(1.01));
+        QCOMPARE(yearlyItemTotal(row("Refund", {"100", "-150"})), std::nullopt);
+        QCOMPARE(percentText(10.8), QStringLiteral("1080.00%"));
+        QCOMPARE(percentText(-7.3333), QStringLiteral("-733.33%"));
+    }
+
+    // Every kind of entry, in a random order, leaves the figures a full
+    // recompute from the cells gives.
+    void figuresFollowEveryEntry()
+    {
+        LoadedBudget b({{0, row("Rent", everyMonth("800.00"))}, {3, row("", {"", "1,234.00"})}}, "2500.00");
+        BudgetModel &model = b.model;
+        QRandomGenerator random(2007);
+        const QStringList typed{"50", "0.5", "9999.99", "1,5", "abc", "-3", "", "Gym", "120.25"};
+        auto any = [&](int bound) { return int(random.bounded(bound)); };
+        for (int step = 0; step < 600; ++step) {
+            const int row = any(budgetItemRows), column = any(budgetColumns), month = any(budgetMonths);
+            const QString text = typed.at(any(int(typed.size())));
+            switch (any(7)) {
+            case 0:
+                model.setData(model.index(row, column), text, Qt::EditRole);
+                break;
+            case 1:
+                model.enterEditBox(row, column, text);
+                break;
+            case 2:
+                if (const auto caption = entry::enterIncome(text).caption)
+                    model.setIncome(month, *caption);
+                if (any(2))
+                    model.copyIncomeRight(month);
+                break;
+            case 3:
+                model.copyRight(row, column);
+                break;
+            case 4:
+                model.insertItemRow(row);
+                break;
+            case 5:
+                model.removeItemRow(row);
+                break;
+            default:
+                model.sort(column, any(2) ? Qt::AscendingOrder : Qt::DescendingOrder);
+                break;
+            }
+            const auto expected = fromCells(model.sheet());
+            for (int m = 0; m < budgetMonths; ++m)
+                QVERIFY2(model.month(m) == expected[size_t(m)], qPrintable(QString("step %1").arg(step)));
+        }
     }
 
     void oneCellEditRecomputesOneMonth()
@@ -78,7 +157,7 @@ private Q_SLOTS:
         QCOMPARE(cells[0][1].toModelIndex(), b.model.index(4, march));
         QCOMPARE(months.size(), 1);
         QCOMPARE(months[0], (QVariantList{2, 2}));
-        QCOMPARE(b.model.month(2).balance, QStringLiteral("1580.00"));
+        QCOMPARE(b.model.monthTexts(2).balance, QStringLiteral("1580.00"));
 
         b.model.enterCell(4, 0, "Gym");
         QCOMPARE(months.size(), 1);
@@ -102,7 +181,7 @@ private Q_SLOTS:
         for (int c = march; c <= december; ++c)
             QCOMPARE(b.model.text(0, c), QStringLiteral("850.00"));
         QCOMPARE(b.model.text(0, 2), QString());
-        QCOMPARE(b.model.month(11).balance, QStringLiteral("150.00"));
+        QCOMPARE(b.model.monthTexts(11).balance, QStringLiteral("150.00"));
         QVERIFY(b.model.isModified());
     }
 
@@ -113,7 +192,7 @@ private Q_SLOTS:
         QCOMPARE(b.names().mid(0, 4), (QStringList{"Rent", "", "", "Food"}));
         QVERIFY(!b.names().contains("Car"));
         QCOMPARE(b.model.scrollTip(3), QStringLiteral(" Row 4: Food "));
-        QCOMPARE(b.model.month(0).expenses, QStringLiteral(".00"));
+        QCOMPARE(b.model.monthTexts(0).expenses, QStringLiteral(".00"));
         QVERIFY(b.model.isModified());
     }
 
@@ -122,7 +201,7 @@ private Q_SLOTS:
         LoadedBudget b({{0, row("Rent", {"800.00"})}, {1, row("Food", {"200.00"})}}, "1000.00");
         b.model.removeItemRow(0);
         QCOMPARE(b.names().first(2), (QStringList{"Food", ""}));
-        QCOMPARE(b.model.month(0).balance, QStringLiteral("800.00"));
+        QCOMPARE(b.model.monthTexts(0).balance, QStringLiteral("800.00"));
         QCOMPARE(b.model.rowCount(), budgetItemRows);
     }
 
@@ -146,7 +225,7 @@ private Q_SLOTS:
         b.model.sort(column, Qt::AscendingOrder);
         QCOMPARE(b.names().first(3), named);
         QCOMPARE(b.names().mid(3), repeated("", 47));
-        QCOMPARE(b.model.month(0).expenses, QStringLiteral("1000.00"));
+        QCOMPARE(b.model.monthTexts(0).expenses, QStringLiteral("1000.00"));
         QVERIFY(b.model.isModified());
     }
 
@@ -155,7 +234,7 @@ private Q_SLOTS:
         LoadedBudget b({{0, row("Rent", {"800.00"})}, {1, row("", {"50.00"})}, {2, row("Food")}});
         b.model.sort(0, Qt::DescendingOrder);
         QCOMPARE(b.names().first(2), (QStringList{"Rent", "Food"}));
-        QCOMPARE(b.model.month(0).expenses, QStringLiteral("850.00"));
+        QCOMPARE(b.model.monthTexts(0).expenses, QStringLiteral("850.00"));
     }
 
     void failedSaveKeepsTheChanges()

@@ -446,7 +446,7 @@ void TestLoanSheet::copyHeadingsArePaddedForMidSizedPayments()
     QFETCH(QString, headings);
     PaymentsCopySource s;
     s.purchaseText = QStringLiteral("1000");
-    s.loanAmountDisplay = QStringLiteral("1000");
+    s.loanAmount = 1000;
     s.referencePayment = reference;
     s.block.lengths = {5};
     // One unit a character: "testtttt" is 8 wide, "5 Years" 7.
