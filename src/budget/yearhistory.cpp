@@ -1,6 +1,6 @@
 #include "budget/yearhistory.h"
 
-#include "budget/monthlyfigures.h"
+#include "budget/budgetmodel.h"
 #include "budget/yearfile.h"
 #include "common/safefile.h"
 
@@ -88,10 +88,11 @@ QList<Version> versions(const QDir &yearFolder, int year)
 
 double totalExpenses(const Version &version)
 {
-    const yearfile::Loaded loaded = yearfile::loadFile(version.path);
+    BudgetModel model;
+    model.loadFile(version.path);
     double total = 0;
     for (int month = 0; month < budgetMonths; ++month)
-        total += monthTotal(loaded.sheet, month).total;
+        total += model.month(month).expenses;
     return total;
 }
 
