@@ -1,6 +1,7 @@
 #include "components/fittext.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QLabel>
 
 #include <functional>
@@ -9,14 +10,18 @@ namespace tq {
 
 namespace {
 
-void fitLabel(QLabel *label, FitLimits limits, const std::function<bool(const QFont &)> &fits)
+QFont fitted(QFont font, FitLimits limits, const std::function<bool(const QFont &)> &fits)
 {
-    QFont font = label->font();
     for (int stretch = 95; !fits(font) && stretch >= limits.narrowestStretch; stretch -= 5)
         font.setStretch(stretch);
     while (!fits(font) && font.pointSizeF() > limits.smallestPoints)
         font.setPointSizeF(font.pointSizeF() - 0.5);
-    label->setFont(font);
+    return font;
+}
+
+void fitLabel(QLabel *label, FitLimits limits, const std::function<bool(const QFont &)> &fits)
+{
+    label->setFont(fitted(label->font(), limits, fits));
 }
 
 } // namespace
@@ -35,6 +40,30 @@ void fitLabelToSize(QLabel *label, QSize room, FitLimits limits)
         const QRect needed = QFontMetrics(font).boundingRect(QRect(QPoint(0, 0), room), flags, label->text());
         return needed.width() <= room.width() && needed.height() <= room.height();
     });
+}
+
+QFont fontFitting(QFont font, const QStringList &texts, QSize room, FitLimits limits)
+{
+    return fitted(font, limits, [&](const QFont &f) {
+        const QFontMetricsF metrics(f); // unrounded: a figure a fraction too wide is elided
+        if (metrics.height() > room.height())
+            return false;
+        for (const QString &text : texts)
+            if (metrics.horizontalAdvance(text) > room.width())
+                return false;
+        return true;
+    });
+}
+
+QString widestFigure(const QFontMetrics &metrics, const QString &shape)
+{
+    QChar widest = u'0';
+    for (char16_t digit = u'1'; digit <= u'9'; ++digit)
+        if (metrics.horizontalAdvance(QChar(digit)) > metrics.horizontalAdvance(widest))
+            widest = QChar(digit);
+    QString figure = shape;
+    figure.replace(u'#', widest);
+    return figure;
 }
 
 } // namespace tq
