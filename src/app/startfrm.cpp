@@ -335,6 +335,15 @@ void Startfrm::resizeEvent(QResizeEvent *event)
     applyResizeRules();
 }
 
+// A window manager places and moves the launcher after the calls that asked
+// for it have returned; the tools open over where it really is.
+void Startfrm::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    if (isVisible() && m_startUpDepth == 0 && !isMinimized())
+        recordGeometry();
+}
+
 void Startfrm::applyResizeRules()
 {
     if (!isVisible() || m_startUpDepth > 0 || isMinimized())

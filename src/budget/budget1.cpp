@@ -5,6 +5,7 @@
 #include "budget/budget1totals.h"
 #include "budget/gridbackgroundselector.h"
 #include "budget/budgetcopy.h"
+#include "budget/budgetgridfit.h"
 #include "budget/budget1print.h"
 #include "budget/earlierversions.h"
 #include "budget/yearhistory.h"
@@ -12,7 +13,6 @@
 #include "budget/budgetyears.h"
 #include "budget/monthlyrows.h"
 #include "budget/totalspanel.h"
-#include "common/twips.h"
 #include "components/grid.h"
 #include "components/program.h"
 #include "frame/activitytoolbar.h"
@@ -26,7 +26,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
@@ -98,6 +97,7 @@ Budget1::Budget1(Program &program, QWidget *launcher)
     if (QToolButton *own = topToolbar()->button(config().ownTopButton))
         own->setEnabled(true);
     m_form.grid->setModel(&m_model);
+    m_gridFit = new BudgetGridFit(*m_form.grid);
     m_form.grid->setScrollTipProvider([this](int row) { return m_model.scrollTip(row - 1); });
     m_form.yearBox->addItems(years::list());
     for (QWidget *area : m_form.popupAreas())
@@ -158,7 +158,7 @@ void Budget1::connectColours()
     selector->hide();
     addOverlay({selector, 0, false, [selector] { selector->cancelIfShown(); }});
     connect(m_colours, &Budget1Colours::changed, this, [this] { markColoursChanged(); });
-    connect(m_menus.gridBackground, &QAction::triggered, selector, &GridBackgroundSelector::toggle);
+    connect(m_menus.gridBackground, &QAction::triggered, this, &Budget1::toggleBackgroundSelector);
     connect(m_menus.gridText, &QAction::triggered, &m_colours->colours(), &BudgetGridColours::chooseTextColour);
 }
 
@@ -174,6 +174,13 @@ void Budget1::connectPreview()
     m_preview = makeBudgetPreview(program(), this);
     attachReportPreview(m_preview);
     connect(m_totals, &Budget1Totals::printRequested, this, &Budget1::printTotals);
+    // Opening the Options menu took the insert button away with "&Delete Row";
+    // printing from the menu gives it back, and the caption, once the preview is up.
+    if (QAction *optionsPrint = optionsMenu()->findChild<QAction *>(QStringLiteral("mOPrt")))
+        connect(optionsPrint, &QAction::triggered, this, [this] {
+            sideButton(insertSideButton)->setEnabled(true);
+            showIdleStatus();
+        });
 }
 
 void Budget1::connectGrid()
@@ -278,10 +285,17 @@ void Budget1::printTotals()
                                          m_form.grid->font().family()));
 }
 
+// Sixteen pictures load before the selector shows.
+void Budget1::toggleBackgroundSelector()
+{
+    BusyPointer busy(program().platform);
+    m_colours->selector()->toggle();
+}
+
 void Budget1::onCustomSideButton(int number)
 {
     if (number == backgroundSideButton)
-        m_colours->selector()->toggle();
+        toggleBackgroundSelector();
     else if (number == textColourSideButton)
         m_colours->colours().chooseTextColour();
     else if (number == insertSideButton)
@@ -311,21 +325,7 @@ void Budget1::showMonths(int first, int last)
 
 void Budget1::onActivated()
 {
-    setColumnWidths();
-}
-
-void Budget1::setColumnWidths()
-{
-    // Fractions of the room inside the grid's frame and scroll bar, so the
-    // thirteen columns fit without a horizontal scroll bar.
-    Grid *grid = m_form.grid;
-    const QTableView *view = grid->tableView();
-    const int scrollBar = view->verticalScrollBar()->sizeHint().width();
-    const double width = pixelsToTwips(view->width() - 2 * view->frameWidth() - scrollBar, logicalDpiX());
-    grid->setColWidth(0, int(width * 0.019));
-    grid->setColWidth(1, int(width * 0.14));
-    for (int m = 0; m < budgetMonths; ++m)
-        grid->setColWidth(BudgetModel::columnOfMonth(m) + 1, int(width * MonthlyRows::monthColumn));
+    m_gridFit->apply();
 }
 
 // ---- cursor, position and edit box -------------------------------------------

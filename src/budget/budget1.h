@@ -14,6 +14,7 @@ namespace tq {
 
 class Budget1Colours;
 class Budget1Totals;
+class BudgetGridFit;
 class ReportPreview;
 
 class Budget1 : public ToolWindow
@@ -41,6 +42,7 @@ public:
     void checkSpelling();
     void showTotals();
     void printTotals();
+    void toggleBackgroundSelector();
     void copyToClipboard();
     void copyRight();
     void insertRow();
@@ -70,7 +72,6 @@ private:
     void connectCommands();
     void showNotices(const BudgetNotices &notices);
     void showMonths(int first, int last);
-    void setColumnWidths();
 
     // Grid row and column of the cursor as model row and column (-1 without one).
     int cursorRow() const;
@@ -100,7 +101,8 @@ private:
     BudgetForm m_form;
     BudgetMenus m_menus;
     Budget1Spelling m_spelling;
-    Budget1Totals *m_totals = nullptr; // child of this window
+    Budget1Totals *m_totals = nullptr;  // child of this window
+    BudgetGridFit *m_gridFit = nullptr; // child of the grid
     ReportPreview *m_preview = nullptr;
     Budget1Colours *m_colours = nullptr; // child of this window
     int m_year = 0;

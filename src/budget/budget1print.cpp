@@ -3,12 +3,14 @@
 #include "budget/budgetdocument.h"
 #include "components/program.h"
 
+#include <QApplication>
+
 namespace tq {
 
 ReportPreview *makeBudgetPreview(Program &program, QWidget *window)
 {
     return new ReportPreview(program,
-                             {ToolId::Budget, 76, QStringLiteral("Print Options"),
+                             {ToolId::Budget, 78, QStringLiteral("Print Options"),
                               {QStringLiteral("Print All Gridlines"),
                                QStringLiteral("No Horizontal lines after Items"), QStringLiteral("No Gridlines")}},
                              window);
@@ -19,7 +21,7 @@ ReportPreview::Document budgetGridDocument(Program &program, const BudgetModel &
 {
     ReportPreview::Document doc;
     doc.status = printBudgetStatus;
-    doc.fontFamily = budgetPrintFont(gridFont);
+    doc.fontFamily = budgetPrintFont(gridFont, QApplication::font().family());
     doc.pdfNameSuffix = QString::number(year());
     doc.build = [&program, &model, year](PrintDocument &d, int range) {
         writeBudgetDocument(d, {model, year(), program.state.familyName.trimmed(), program.clock.today()},
@@ -33,7 +35,7 @@ ReportPreview::Document budgetTotalsDocument(Program &program, const YearTotals 
 {
     ReportPreview::Document doc;
     doc.status = printTotalsStatus;
-    doc.fontFamily = budgetPrintFont(gridFont);
+    doc.fontFamily = budgetPrintFont(gridFont, QApplication::font().family());
     doc.rangesEnabled = false;
     doc.pdfNameSuffix = yearText();
     doc.build = [&program, &totals, yearText](PrintDocument &d, int) {

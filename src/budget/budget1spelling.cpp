@@ -6,7 +6,6 @@
 #include "components/program.h"
 #include "frame/toolwindow.h"
 
-
 namespace tq {
 
 Budget1Spelling::Budget1Spelling(Program &program, ToolWindow &window, BudgetModel &model, Grid &grid,
@@ -19,9 +18,12 @@ Budget1Spelling::Budget1Spelling(Program &program, ToolWindow &window, BudgetMod
 void Budget1Spelling::run()
 {
     m_setStatus(BudgetSpelling::statusText());
+    m_checker.startCheck();
     const SpellingOutcome outcome = m_spelling.run();
-    m_program.prompter.inform(&m_window, outcome.title, outcome.text);
-    if (!outcome.keepsStatus)
+    // Without a dictionary nothing was checked, and its message has said so.
+    if (!m_checker.missingDictionaryReported())
+        m_program.prompter.inform(&m_window, outcome.title, outcome.text);
+    if (!outcome.keepsStatus || m_checker.missingDictionaryReported())
         m_setStatus(QString());
 }
 

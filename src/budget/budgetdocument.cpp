@@ -4,6 +4,7 @@
 #include "budget/documentlines.h"
 #include "components/printdocument.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tq {
@@ -62,7 +63,19 @@ public:
 private:
     double width() const { return m_doc.pageWidth(); }
     double height() const { return m_doc.pageHeight(); }
-    double amountEdge(int month) const { return width() / amountDivisors[size_t(month)]; }
+    // Where a month's figures may go: between the lines of its column.
+    double columnStart(int month) const { return width() / separatorDivisors[size_t(month)] + lightPen / 2; }
+    double columnEnd(int month) const
+    {
+        return month + 1 < budgetMonths ? width() / separatorDivisors[size_t(month + 1)] - lightPen / 2
+                                        : width() - ruleInset - heavyPen / 2;
+    }
+    // Four of the edges fall on their column's right-hand line; a figure there
+    // stops at the line instead of running into it.
+    double amountEdge(int month) const
+    {
+        return std::min(width() / amountDivisors[size_t(month)], columnEnd(month));
+    }
     double rowHeight() const { return m_doc.lineHeight() + (m_itemRules ? ruleGap : 0); }
 
     void rule(double pen)
@@ -117,8 +130,20 @@ private:
         writeAt(m_doc, caption, itemX);
         for (int m = 0; m < budgetMonths; ++m)
             if (!figures[size_t(m)].isEmpty())
-                writeRightAligned(m_doc, figures[size_t(m)], amountEdge(m), y);
+                writeFigure(figures[size_t(m)], m, y);
         m_doc.setCurrentY(y + m_doc.lineHeight());
+    }
+
+    // A figure wider than its column (-99999.00 in the narrow March column)
+    // prints smaller rather than across the column's lines.
+    void writeFigure(const QString &figure, int month, double y)
+    {
+        const double size = m_doc.fontSize();
+        const double room = amountEdge(month) - columnStart(month);
+        while (m_doc.textWidth(figure) > room && m_doc.fontSize() > 1)
+            m_doc.setFontSize(m_doc.fontSize() - 0.5);
+        writeRightAligned(m_doc, figure, amountEdge(month), y);
+        m_doc.setFontSize(size);
     }
 
     void writeItemRow(const BudgetRow &row)
@@ -224,13 +249,14 @@ void writeBudgetDocument(PrintDocument &doc, const BudgetDocumentSource &source,
     BudgetDocumentWriter(doc, source, options).write();
 }
 
-QString budgetPrintFont(const QString &gridFontName)
+QString budgetPrintFont(const QString &gridFontName, const QString &screenFontName)
 {
     const QString name = gridFontName.trimmed();
-    if (name.isEmpty() || name.compare(QStringLiteral("MS Sans Serif"), Qt::CaseInsensitive) == 0 ||
-        name.compare(QStringLiteral("MS Serif"), Qt::CaseInsensitive) == 0)
-        return QStringLiteral("Times New Roman");
-    return name;
+    for (const QString &screenFont :
+         {screenFontName.trimmed(), QStringLiteral("MS Sans Serif"), QStringLiteral("MS Serif")})
+        if (name.compare(screenFont, Qt::CaseInsensitive) == 0)
+            return QStringLiteral("Times New Roman");
+    return name.isEmpty() ? QStringLiteral("Times New Roman") : name;
 }
 
 } // namespace tq

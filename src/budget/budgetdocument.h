@@ -50,9 +50,11 @@ void writeBudgetDocument(PrintDocument &doc, const BudgetDocumentSource &source,
 void writeTotalsDocument(PrintDocument &doc, const TotalsDocumentSource &source);
 
 // The print font a print command starts with, from the budget grid's font:
-// the screen-only "MS Sans Serif" and "MS Serif" (or no name) become
-// "Times New Roman". The base size is budgetPrintSize.
-QString budgetPrintFont(const QString &gridFontName);
+// a screen font (the desktop's default font `screenFontName`, or "MS Sans Serif"
+// and "MS Serif" from older settings) or no name becomes "Times New Roman",
+// whose narrow figures stay inside the printed columns. The base size is
+// budgetPrintSize.
+QString budgetPrintFont(const QString &gridFontName, const QString &screenFontName);
 inline constexpr double budgetPrintSize = 14;
 
 // The first status bar panel while each document is open; the preview

@@ -1,5 +1,9 @@
 #include "budget/monthlyrows.h"
 
+#include "components/accessiblecaptions.h"
+#include "components/colours.h"
+#include "components/fittext.h"
+
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -35,7 +39,7 @@ MonthlyRows::Row MonthlyRows::makeRow(const QString &name, const QString &title,
         auto *label = new QLabel(this);
         label->setObjectName(QStringLiteral("%1(%2)").arg(name).arg(m));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setAccessibleName(title.trimmed() + u' ' + monthNames.at(m));
+        label->setAccessibleName(spokenCaption(title) + u' ' + monthNames.at(m));
         label->setAutoFillBackground(false);
         row.at(size_t(m)) = label;
     }
@@ -50,7 +54,7 @@ void MonthlyRows::showMonth(int month, const MonthTexts &figures)
     balance->setText(figures.balance);
     QPalette p = palette();
     if (figures.negative)
-        p.setColor(QPalette::WindowText, Qt::red);
+        p.setColor(QPalette::WindowText, paletteColor(4)); // dark red, as in the totals panel
     balance->setPalette(p);
 }
 
@@ -91,15 +95,43 @@ void MonthlyRows::resizeEvent(QResizeEvent *event)
     const double w = width();
     const int rowHeight = height() / 3;
     const int gap = 2;
+    const int titleWidth = int(w * headColumns) - gap;
+    const int figureWidth = int(w * monthColumn) - gap;
     for (int r = 0; r < 3; ++r) {
         const int top = r * rowHeight;
-        m_titles.at(size_t(r))->setGeometry(2, top, int(w * headColumns) - gap, rowHeight);
+        m_titles.at(size_t(r))->setGeometry(2, top, titleWidth, rowHeight);
         const Row &row = r == 0 ? m_expenses : r == 1 ? m_income : m_balance;
         for (int m = 0; m < budgetMonths; ++m) {
             const int left = int(w * (headColumns + m * monthColumn));
-            row.at(size_t(m))->setGeometry(left, top, int(w * monthColumn) - gap, rowHeight);
+            row.at(size_t(m))->setGeometry(left, top, figureWidth, rowHeight);
         }
     }
+    fitFonts(QSize(titleWidth, rowHeight), QSize(figureWidth, rowHeight));
+}
+
+// The frame's own font is the design font the window gives it at either
+// display size; the labels take it, made smaller where the widest title or
+// figure would not fit.
+void MonthlyRows::fitFonts(QSize titleRoom, QSize figureRoom)
+{
+    QStringList titles;
+    for (const QLabel *title : m_titles)
+        titles << title->text();
+    const QFont titleFont = fontFitting(font(), titles, titleRoom);
+    for (QLabel *title : m_titles)
+        title->setFont(titleFont);
+    const QFontMetrics metrics(font());
+    const QFont figureFont = fontFitting(font(), widestFigures(metrics), figureRoom);
+    for (const Row *row : {&m_expenses, &m_income, &m_balance})
+        for (QLabel *label : *row)
+            label->setFont(figureFont);
+}
+
+QStringList MonthlyRows::widestFigures(const QFontMetrics &metrics)
+{
+    // Income up to 99999.99, totals up to 99999.00, balances down to -99999.00.
+    return {widestFigure(metrics, QStringLiteral("#####.##")),
+            widestFigure(metrics, QStringLiteral("-#####.##"))};
 }
 
 } // namespace tq

@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <array>
 
+class QFontMetrics;
 class QLabel;
 
 namespace tq {
@@ -26,6 +27,8 @@ public:
     // Marks the income label whose dialog is open with the grid's colour.
     void setIncomeHighlight(int month, const QColor &colour);
     QList<QWidget *> labels() const;
+    // The widest figures a month label shows, in the font of `metrics`.
+    static QStringList widestFigures(const QFontMetrics &metrics);
 
 Q_SIGNALS:
     void incomeClicked(int month);
@@ -37,6 +40,7 @@ protected:
 private:
     using Row = std::array<QLabel *, budgetMonths>;
     Row makeRow(const QString &name, const QString &title, int index);
+    void fitFonts(QSize titleRoom, QSize figureRoom);
 
     std::array<QLabel *, 3> m_titles{};
     Row m_expenses{};

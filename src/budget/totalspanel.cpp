@@ -2,6 +2,8 @@
 
 #include "budget/budgetchart.h"
 #include "budget/budgetmodel.h"
+#include "components/accessiblecaptions.h"
+#include "components/colours.h"
 #include "components/grid.h"
 
 #include <QEvent>
@@ -15,9 +17,8 @@ namespace tq {
 
 namespace {
 
-// Colours 4 and 11 of the 16-colour palette.
-const QColor negativeRed(128, 0, 0);
-const QColor balanceHighlight(0, 255, 255);
+const QColor negativeRed = paletteColor(4);
+const QColor balanceHighlight = paletteColor(11);
 
 constexpr double itemColumnShare = 0.46;
 constexpr double totalColumnShare = 0.235;
@@ -95,7 +96,8 @@ QWidget *TotalsPanel::buildTotalsBlock()
         for (int column = 0; column < 2; ++column) {
             QLabel *figure = addLabel(QStringLiteral("Label%1").arg(13 + i + 3 * column));
             figure->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            figure->setAccessibleName(captions[i].trimmed());
+            figure->setAccessibleName(spokenCaption(captions[i]) +
+                                      (column == 1 ? QStringLiteral(" Percent") : QString()));
             figure->setAutoFillBackground(true);
             grid->addWidget(figure, i, column + 1);
             m_figures[i + 3 * column] = figure;
@@ -137,6 +139,7 @@ void TotalsPanel::setUpList()
     m_list->setFixedAlignment(0, Qt::AlignHCenter);
     m_list->setFixedAlignment(1, Qt::AlignHCenter);
     m_list->setHighlight(Grid::Highlight::Never);
+    m_list->setRowsFollowFont(true);
     m_list->setScrollTipProvider(
         [this](int row) { return QStringLiteral(" Row %1: %2 ").arg(row).arg(m_list->text(row, 0)); });
 }

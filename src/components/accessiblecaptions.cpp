@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace tq {
@@ -52,10 +53,37 @@ private:
     QComboBox *combo() const { return static_cast<QComboBox *>(widget()); }
 };
 
+// A figure label named by its caption ("Balance Feb") would otherwise hide
+// the figure it shows; the figure is its value.
+class CaptionedFigure : public QAccessibleWidget
+{
+public:
+    explicit CaptionedFigure(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QAccessible::Role role() const override
+    {
+        return label()->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return label()->text().trimmed();
+        return QAccessibleWidget::text(t);
+    }
+
+private:
+    QLabel *label() const { return static_cast<QLabel *>(widget()); }
+};
+
 QAccessibleInterface *captionedInterface(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("QComboBox") && object && object->isWidgetType())
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("QComboBox"))
         return new CaptionedComboBox(static_cast<QComboBox *>(object));
+    if (className == QLatin1String("QLabel") && !static_cast<QWidget *>(object)->accessibleName().isEmpty())
+        return new CaptionedFigure(static_cast<QLabel *>(object));
     return nullptr;
 }
 
@@ -64,6 +92,14 @@ QAccessibleInterface *captionedInterface(const QString &className, QObject *obje
 void installAccessibleCaptions()
 {
     QAccessible::installFactory(captionedInterface);
+}
+
+QString spokenCaption(const QString &caption)
+{
+    QString spoken = caption.trimmed();
+    if (spoken.endsWith(u':'))
+        spoken.chop(1);
+    return spoken;
 }
 
 } // namespace tq

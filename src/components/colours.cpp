@@ -24,7 +24,18 @@ QPalette::ColorRole roleFor(quint32 index)
     }
 }
 
+constexpr QRgb sixteenColours[16] = {
+    qRgb(0, 0, 0),       qRgb(0, 0, 128),   qRgb(0, 128, 0),   qRgb(0, 128, 128),
+    qRgb(128, 0, 0),     qRgb(128, 0, 128), qRgb(128, 128, 0), qRgb(192, 192, 192),
+    qRgb(128, 128, 128), qRgb(0, 0, 255),   qRgb(0, 255, 0),   qRgb(0, 255, 255),
+    qRgb(255, 0, 0),     qRgb(255, 0, 255), qRgb(255, 255, 0), qRgb(255, 255, 255)};
+
 } // namespace
+
+QColor paletteColor(int index)
+{
+    return QColor(sixteenColours[index & 15]);
+}
 
 QColor colorFromNumber(quint32 number, const QPalette &palette)
 {

@@ -9,6 +9,7 @@
 #include "components/gridview.h"
 
 #include <QBrush>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <cmath>
 #include <memory>
@@ -301,6 +302,19 @@ void Grid::setRowHeight(int row, int twips)
         m_view->setHeadingThickness(Qt::Horizontal, pixels);
     else
         m_view->setRowHeight(row - fixedRows(), pixels);
+}
+
+void Grid::setRowsFollowFont(bool follow)
+{
+    m_view->setRowsFollowFont(follow);
+}
+
+int Grid::cellTextRoom(int col) const
+{
+    if (col < fixedCols() || col >= cols())
+        return 0;
+    const int margin = m_view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_view) + 1;
+    return m_view->columnWidth(col - fixedCols()) - 2 * margin - (m_view->showGrid() ? 1 : 0);
 }
 
 int Grid::widthTwips() const

@@ -154,6 +154,11 @@ public:
     int widthTwips() const;
     int heightTwips() const;
     void resizeTwips(int width, int height);
+    // Rows and the heading row as high as the grid's font needs, again after
+    // every font change (the font grows in full screen display).
+    void setRowsFollowFont(bool follow);
+    // Pixels a data cell's text has in `col`: the width less the text margins.
+    int cellTextRoom(int col) const;
 
     // --- Appearance --------------------------------------------------------
     // Horizontal alignment of a column's data cells and of its fixed cells

@@ -18,10 +18,9 @@ GridView::GridView(GridModel &own, QWidget *parent)
     : QTableView(parent), m_colHeader(new GridHeader(Qt::Horizontal, this)),
       m_rowHeader(new GridHeader(Qt::Vertical, this))
 {
-    const int rowPixels = fontMetrics().height() + 4;
-    m_rowHeader->setDefaultSectionSize(rowPixels);
+    m_rowHeader->setDefaultSectionSize(rowPixels());
     m_colHeader->setDefaultSectionSize(64);
-    m_colHeader->setThickness(rowPixels);
+    m_colHeader->setThickness(rowPixels());
     m_rowHeader->setThickness(64);
     setHorizontalHeader(m_colHeader);
     setVerticalHeader(m_rowHeader);
@@ -219,6 +218,31 @@ void GridView::setBackgroundPicture(const QPixmap &picture)
     m_picture = picture;
     m_scaledPicture = {};
     viewport()->update();
+}
+
+int GridView::rowPixels() const
+{
+    return fontMetrics().height() + 4;
+}
+
+void GridView::setRowsFollowFont(bool follow)
+{
+    m_rowsFollowFont = follow;
+    if (follow)
+        fitRowsToFont();
+}
+
+void GridView::fitRowsToFont()
+{
+    m_rowHeader->setDefaultSectionSize(rowPixels());
+    setHeadingThickness(Qt::Horizontal, std::max(rowPixels(), m_colHeader->fontMetrics().height() + 4));
+}
+
+void GridView::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange && m_rowsFollowFont)
+        fitRowsToFont();
 }
 
 void GridView::setHeadingThickness(Qt::Orientation orientation, int pixels)

@@ -66,6 +66,7 @@ public:
     }
     // Heading row height and heading column width in pixels.
     void setHeadingThickness(Qt::Orientation orientation, int pixels);
+    void setRowsFollowFont(bool follow);
 
     GridSpot spot(int row, int col);
     // Typing in a grid that is not editable does not jump to a matching cell.
@@ -96,6 +97,7 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
     void updateGeometries() override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
@@ -103,6 +105,8 @@ protected:
     void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
+    int rowPixels() const;
+    void fitRowsToFont();
     bool hasDataCells() const;
     void shapeChanged();
     void setState(int row, int col, int endRow, int endCol, bool notify);
@@ -126,6 +130,7 @@ private:
     GridSelection m_selection = GridSelection::FreeRanges;
     GridHighlight m_highlight = GridHighlight::Always;
     bool m_syncing = false;
+    bool m_rowsFollowFont = false;
     bool m_leftPressed = false;
     bool m_dragging = false;
     int m_editedRow = -1, m_editedCol = -1;

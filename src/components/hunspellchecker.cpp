@@ -107,7 +107,7 @@ bool HunspellChecker::ensureDictionary()
             m_dictionary.add(word);
         return true;
     }
-    // Once per checker: the budget checks fifty items in a row.
+    // Once per check (startCheck()): the budget checks fifty items in a row.
     if (!m_missingReported) {
         m_missingReported = true;
         m_prompter.message(

@@ -44,6 +44,10 @@ public:
     void setKeepIgnoredWords(bool keep) override { m_keepIgnored = keep; }
 
     bool dictionaryLoaded() const { return m_dictionary.isLoaded(); }
+    // A check of many texts (the budget's fifty items) reports a missing
+    // dictionary once; each new check reports it again.
+    void startCheck() { m_missingReported = false; }
+    bool missingDictionaryReported() const { return m_missingReported; }
 
 protected:
     // Shows the dialog until the user is done with the text; tests answer it here instead.

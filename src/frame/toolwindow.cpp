@@ -390,7 +390,10 @@ void ToolWindow::exitStep()
 void ToolWindow::closeEvent(QCloseEvent *event)
 {
     if (m_launcher) {
-        m_launcher->move(pos());
+        // A maximised launcher keeps its place: under a window manager a move
+        // would hand it back its normal size and the next tool would take that.
+        if (!(m_launcher->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+            m_launcher->move(pos());
         m_launcher->show();
     }
     event->accept();

@@ -145,6 +145,16 @@ private Q_SLOTS:
         }
     }
 
+    // Tools open over where the launcher is, also after the user moved it.
+    void movedLauncherRecordsItsPlace()
+    {
+        LauncherFixture f;
+        RecordFile(f.path("GColor3.Fil"), 20).writeString(35, QStringLiteral("Yes"));
+        f.window->start();
+        f.window->move(40, 30);
+        QTRY_COMPARE(f.program().state.launcherGeometry, QRect(40, 30, 800, 600));
+    }
+
     void panelStaysCentred()
     {
         LauncherFixture f;

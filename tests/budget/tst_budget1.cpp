@@ -7,14 +7,18 @@
 #include "budgetfixture.h"
 #include "components/colours.h"
 #include "components/grid.h"
+#include "components/printdocument.h"
 #include "fakes.h"
 #include "frame/activitytoolbar.h"
+#include "frame/reportpreview.h"
 #include "windowdriver.h"
 
+#include <QAccessible>
 #include <QChart>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFile>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -278,10 +282,11 @@ private Q_SLOTS:
         QTest::mouseClick(findNamed<QLabel>(w, QStringLiteral("Label5(0)")), Qt::LeftButton);
         QCOMPARE(label(QStringLiteral("Label5(11)")), QStringLiteral("500.00"));
         QCOMPARE(label(QStringLiteral("Label7(0)")), QStringLiteral("-300.00"));
-        const QPalette red = findNamed<QLabel>(w, QStringLiteral("Label7(0)"))->palette();
-        QCOMPARE(red.color(QPalette::WindowText), QColor(Qt::red));
+        const QColor darkRed(128, 0, 0); // the totals panel's red
+        QCOMPARE(findNamed<QLabel>(w, QStringLiteral("Label7(0)"))->palette().color(QPalette::WindowText),
+                 darkRed);
         QVERIFY(findNamed<QLabel>(w, QStringLiteral("Label7(1)"))->palette().color(QPalette::WindowText) !=
-                QColor(Qt::red));
+                darkRed);
     }
 
     void copyRightFromMarch()
@@ -698,6 +703,92 @@ private Q_SLOTS:
         QVERIFY(w && w->isVisible());
     }
 
+    // The widest figure each cell, monthly label and heading holds shows
+    // whole in the font it is drawn in, at either display size.
+    void widestFiguresShowWhole_data() { addDisplaySizeRows(); }
+    void widestFiguresShowWhole()
+    {
+        useDisplaySizeOfRow(t->program);
+        BudgetSheet sheet;
+        sheet.rows[0] = budgetfixture::row(QStringLiteral("Rent"), {QStringLiteral("800.00")});
+        sheet.incomes.fill(QStringLiteral("2500.00"));
+        saveSheet(sheet);
+        open();
+        const auto fits = [](const QWidget *widget, const QStringList &texts, int room) {
+            const QFontMetricsF metrics(widget->font());
+            for (const QString &text : texts)
+                QVERIFY2(metrics.horizontalAdvance(text) <= room,
+                         qPrintable(QStringLiteral("%1: \"%2\" needs %3 of %4")
+                                        .arg(widget->objectName(), text)
+                                        .arg(metrics.horizontalAdvance(text))
+                                        .arg(room)));
+        };
+        const QTableView *view = grid()->tableView();
+        for (int column = 2; column <= 13; ++column)
+            fits(view, {QStringLiteral("9999.99")}, grid()->cellTextRoom(column));
+        QVERIFY(view->rowHeight(0) >= view->fontMetrics().height());
+        QVERIFY(view->horizontalHeader()->height() >= view->horizontalHeader()->fontMetrics().height());
+        const QStringList widest{QStringLiteral("-99999.00"), QStringLiteral("99999.99"),
+                                 QStringLiteral("99999.00")};
+        for (const QString &row :
+             {QStringLiteral("Label3"), QStringLiteral("Label5"), QStringLiteral("Label7")})
+            for (int month = 0; month < 12; ++month) {
+                const QLabel *label = findNamed<QLabel>(w, QStringLiteral("%1(%2)").arg(row).arg(month));
+                fits(label, widest, label->contentsRect().width());
+                QVERIFY(label->fontMetrics().height() <= label->height());
+            }
+        for (int title = 0; title < 3; ++title) {
+            const QLabel *label = findNamed<QLabel>(w, QStringLiteral("Label2(%1)").arg(title));
+            fits(label, {label->text()}, label->contentsRect().width());
+        }
+        clickButton(w, QStringLiteral("Command8"));
+        const QTableView *list = w->findChild<TotalsPanel *>()->itemList()->tableView();
+        QVERIFY(list->rowHeight(0) >= list->fontMetrics().height());
+        QVERIFY(list->horizontalHeader()->height() >= list->horizontalHeader()->fontMetrics().height());
+    }
+
+    // A screen reader hears each figure with its caption.
+    void figuresAnnounceCaptionAndValue()
+    {
+        BudgetSheet sheet;
+        sheet.rows[0] = budgetfixture::row(QStringLiteral("Rent"), {QStringLiteral("800.00")});
+        sheet.incomes[0] = QStringLiteral("500.00");
+        saveSheet(sheet);
+        open();
+        const auto spoken = [this](const QString &name) {
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(findNamed<QLabel>(w, name));
+            return QStringList{a->text(QAccessible::Name), a->text(QAccessible::Value)};
+        };
+        QCOMPARE(spoken(QStringLiteral("Label3(0)")), (QStringList{"Total Expenses Jan", "800.00"}));
+        QCOMPARE(spoken(QStringLiteral("Label5(0)")), (QStringList{"Total Income Jan", "500.00"}));
+        QCOMPARE(spoken(QStringLiteral("Label7(0)")), (QStringList{"Balance Jan", "-300.00"}));
+        clickButton(w, QStringLiteral("Command8"));
+        QCOMPARE(spoken(QStringLiteral("Label15")), (QStringList{"Balance", "-300.00"}));
+        QCOMPARE(spoken(QStringLiteral("Label16")), (QStringList{"Total Expenses Percent", "160.00%"}));
+    }
+
+    // Options "&Print" gives back the insert button its menu took and the
+    // caption; "Auto Size" fits the budget's 78 letters "n" to the page.
+    void optionsPrintAndAutoSize()
+    {
+        open();
+        Q_EMIT w->optionsMenu()->aboutToShow();
+        QVERIFY(!w->sideButton(4)->isEnabled());
+        findAction(w, QStringLiteral("mOPrt"))->trigger();
+        QVERIFY(w->isPreviewShown());
+        QVERIFY(w->sideButton(4)->isEnabled());
+        QCOMPARE(w->statusText(), QStringLiteral("Home Budget"));
+
+        clickButton(w, QStringLiteral("SSCommand2"));
+        PrintDocument &doc = w->reportPreview()->document();
+        const double size = t->program.state.printFont.pointSize;
+        const QString line(78, u'n');
+        doc.setFontSize(size);
+        QVERIFY(doc.textWidth(line) <= doc.printableWidth());
+        doc.setFontSize(size + 1);
+        QVERIFY(doc.textWidth(line) > doc.printableWidth());
+    }
+
     // Unsaved changes are saved before the dialog sees the file; what the
     // restore put on disk is on screen afterwards.
     void restoreAsksToSaveFirstThenShowsTheRestoredFile()
@@ -836,8 +927,14 @@ private Q_SLOTS:
         saveTotalledBudget();
         open();
         auto *selector = w->findChild<GridBackgroundSelector *>();
+        const int idle = t->platform.busyDepth;
+        int busyWhileLoading = idle;
+        connect(selector, &GridBackgroundSelector::statusText, this,
+                [&] { busyWhileLoading = std::max(busyWhileLoading, t->platform.busyDepth); });
         w->sideButton(1)->trigger();
         QVERIFY(selector->isVisible());
+        QCOMPARE(busyWhileLoading, idle + 1); // the pictures load under the busy pointer
+        QCOMPARE(t->platform.busyDepth, idle);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!selector->isVisible());
         QVERIFY(w && w->isVisible());

@@ -112,6 +112,43 @@ private Q_SLOTS:
         QCOMPARE(textsOf(d.page(1)).count("1700.00"), 11); // the balance of the other months
     }
 
+    // The widest figures stay inside their columns, lines included.
+    void figuresKeepClearOfColumnLines_data()
+    {
+        QTest::addColumn<QPageLayout::Orientation>("orientation");
+        QTest::newRow("portrait") << QPageLayout::Portrait;
+        QTest::newRow("landscape") << QPageLayout::Landscape;
+    }
+
+    void figuresKeepClearOfColumnLines()
+    {
+        QFETCH(QPageLayout::Orientation, orientation);
+        Rows rows;
+        for (int r = 0; r < 10; ++r)
+            rows.push_back({r, row(QStringLiteral("Widest %1").arg(r + 1), everyMonth("9999.99"))});
+        LoadedBudget b(rows); // every month 99999.90 spent, no income: -99999.90
+        Document d(budgetPrintSize, orientation);
+        writeBudget(d, b.model);
+        QList<PrintItem> columnLines;
+        for (const PrintItem &line : linesOf(d.page(1)))
+            if (line.x == line.x2)
+                columnLines << line;
+        QCOMPARE(columnLines.size(), 14);
+        int figures = 0;
+        for (const PrintItem &item : d.page(1).items) {
+            if (item.kind != PrintItem::Kind::Text || !item.text.contains(u'.'))
+                continue;
+            ++figures;
+            for (const PrintItem &line : columnLines)
+                QVERIFY2(line.x + line.penWidth / 2 <= item.x || rightOf(item) <= line.x - line.penWidth / 2,
+                         qPrintable(QStringLiteral("%1 at %2 crosses the line at %3")
+                                        .arg(item.text)
+                                        .arg(item.x)
+                                        .arg(line.x)));
+        }
+        QCOMPARE(figures, 13 * budgetMonths);
+    }
+
     void titleWithoutFamilyName()
     {
         LoadedBudget b(rentAndFood(), "2500.00");
@@ -282,6 +319,8 @@ private Q_SLOTS:
                                       << "Times New Roman";
         QTest::newRow("unreadable") << ""
                                     << "Times New Roman";
+        QTest::newRow("the desktop's default font") << "DejaVu Sans"
+                                                    << "Times New Roman";
         QTest::newRow("a printer font") << "Arial"
                                         << "Arial";
     }
@@ -290,7 +329,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, gridFont);
         QFETCH(QString, printFont);
-        QCOMPARE(budgetPrintFont(gridFont), printFont);
+        QCOMPARE(budgetPrintFont(gridFont, QStringLiteral("DejaVu Sans")), printFont);
     }
 };
 

@@ -143,20 +143,27 @@ private Q_SLOTS:
         QCOMPARE(c.listener.events, (QStringList{"finished", "finished"}));
     }
 
-    void missingDictionaryReportedOnce()
+    // Once for the texts of one check, and again in the next check.
+    void missingDictionaryReportedOncePerCheck()
     {
         QTemporaryDir empty;
         Checking c({empty.path()});
+        c.checker->startCheck();
         QCOMPARE(c.check(QStringLiteral("Grocries")), QStringLiteral("Grocries"));
         c.check(QStringLiteral("Insurence"));
         QCOMPARE(c.test.prompter.prompts.size(), 1);
+        QVERIFY(c.checker->missingDictionaryReported());
+        c.checker->startCheck();
+        QVERIFY(!c.checker->missingDictionaryReported());
+        c.check(QStringLiteral("Grocries"));
+        QCOMPARE(c.test.prompter.prompts.size(), 2);
         QCOMPARE(c.test.prompter.last().title, QStringLiteral("Spelling Check"));
         QCOMPARE(
             c.test.prompter.last().text,
             QStringLiteral("No spelling dictionary is installed, so spelling cannot be checked.\r"
                            "Install a Hunspell dictionary (for US English the package hunspell-en-us) and "
                            "check again."));
-        QCOMPARE(c.listener.events, (QStringList{"finished", "finished"}));
+        QCOMPARE(c.listener.events, (QStringList{"finished", "finished", "finished"}));
     }
 
     void dictionaryForTheLocale_data()

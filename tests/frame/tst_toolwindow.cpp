@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QScreen>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -218,6 +219,21 @@ private Q_SLOTS:
         QCOMPARE(t->program.settings.panelColour(ToolId::HomeCalc), std::nullopt);
         QVERIFY(launcher->isVisible());
         QCOMPARE(launcher->pos(), w->pos());
+    }
+
+    // Moving a maximised launcher would give it back its normal size under a
+    // window manager, and the next tool would open at that size.
+    void maximisedLauncherKeepsItsPlace()
+    {
+        launcher->showMaximized();
+        const QRect maximised = launcher->screen()->availableGeometry();
+        QTRY_COMPARE(launcher->frameGeometry(), maximised);
+        DemoWindow *w = open();
+        w->move(120, 90);
+        w->close();
+        QVERIFY(launcher->isVisible());
+        QVERIFY(launcher->isMaximized());
+        QCOMPARE(launcher->frameGeometry(), maximised);
     }
 
     void defaultColourChoice_data()

@@ -1,9 +1,15 @@
 // The home budget window: empty, the Rent and Food example, a month with a red
-// balance and a row marked for deletion, in both display modes.
+// balance, a row marked for deletion, the widest figures and their printout,
+// in both display modes.
 #include "snapshot.h"
 
 #include "budget/budget1.h"
 #include "components/grid.h"
+#include "components/printdocument.h"
+#include "frame/reportpreview.h"
+
+#include <QAction>
+#include <QMenu>
 
 namespace {
 
@@ -32,6 +38,26 @@ void markedRow(Budget1 &w)
 {
     rentAndFood(w);
     w.model().setMarkedRow(1);
+}
+
+// Ten rows of 9999.99 make every month's total 99999.90; January's income
+// is 99999.99 and February has none, so its balance is -99999.90.
+void widestFigures(Budget1 &w)
+{
+    BudgetModel &m = w.model();
+    for (int r = 0; r < 10; ++r) {
+        m.enterCell(r, BudgetModel::itemColumn, QStringLiteral("Widest %1").arg(r + 1));
+        m.enterCell(r, BudgetModel::columnOfMonth(0), QStringLiteral("9999.99"));
+        m.copyRight(r, BudgetModel::columnOfMonth(0));
+    }
+    m.setIncome(0, QStringLiteral("99999.99"));
+    m.setIncome(2, QStringLiteral("12345.67"));
+}
+
+void printWidest(Budget1 &w)
+{
+    widestFigures(w);
+    w.optionsMenu()->findChild<QAction *>(QStringLiteral("mOPrt"))->trigger();
 }
 
 void scene(tq::snapshot::Context &ctx, const QString &name, bool fullScreen, void (*before)(Budget1 &))
@@ -76,4 +102,25 @@ TQ_SNAPSHOT_SCENE("budget-delete-mark-smaller")
 TQ_SNAPSHOT_SCENE("budget-delete-mark-full")
 {
     scene(ctx, QStringLiteral("budget-delete-mark-full"), true, markedRow);
+}
+TQ_SNAPSHOT_SCENE("budget-widest-smaller")
+{
+    scene(ctx, QStringLiteral("budget-widest-smaller"), false, widestFigures);
+}
+TQ_SNAPSHOT_SCENE("budget-widest-full")
+{
+    scene(ctx, QStringLiteral("budget-widest-full"), true, widestFigures);
+}
+TQ_SNAPSHOT_SCENE("budget-print-widest")
+{
+    for (const bool fullScreen : {false, true}) {
+        const QString name = fullScreen ? QStringLiteral("budget-print-widest-full")
+                                        : QStringLiteral("budget-print-widest-smaller");
+        scene(ctx, name, fullScreen, printWidest);
+    }
+    ctx.useDisplay(tq::DisplayMode::Smaller);
+    tq::snapshot::ToolWindowScene<Budget1> window(ctx);
+    printWidest(*window.window);
+    ctx.saveImage(window.window->reportPreview()->document().renderPage(1, QSize(1224, 1584)),
+                  QStringLiteral("budget-print-widest-page1"));
 }
