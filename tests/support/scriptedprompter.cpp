@@ -26,6 +26,13 @@ void ScriptedPrompter::verifyAllUsed()
     }
 }
 
+void ScriptedPrompter::record(const Prompt &prompt)
+{
+    prompts.append(prompt);
+    if (const auto act = std::exchange(m_during, {}))
+        act();
+}
+
 QStringList ScriptedPrompter::texts() const
 {
     QStringList out;
@@ -34,9 +41,9 @@ QStringList ScriptedPrompter::texts() const
     return out;
 }
 
-Button ScriptedPrompter::message(QWidget *, const Message &m)
+Button ScriptedPrompter::showMessage(QWidget *, const Message &m)
 {
-    prompts.append({Prompt::Kind::Message, m.title, m.text, m.icon, m.buttons, m.defaultButton, {}, {}, {}});
+    record({Prompt::Kind::Message, m.title, m.text, m.icon, m.buttons, m.defaultButton, {}, {}, {}});
     if (randomNext()) {
         QList<Button> offered;
         for (Button b : {Button::Ok, Button::Cancel, Button::Yes, Button::No})
@@ -50,14 +57,14 @@ Button ScriptedPrompter::message(QWidget *, const Message &m)
     return take<Button>("message", m.title + QStringLiteral(": ") + m.text).value_or(Button::Cancel);
 }
 
-QString ScriptedPrompter::input(QWidget *, const QString &title, const QString &prompt, const QString &initial)
+QString ScriptedPrompter::showInput(QWidget *, const QString &title, const QString &prompt, const QString &initial)
 {
     Prompt p;
     p.kind = Prompt::Kind::Input;
     p.title = title;
     p.text = prompt;
     p.initialText = initial;
-    prompts.append(p);
+    record(p);
     if (randomNext()) {
         const QStringList texts{QString(), initial, QStringLiteral("Smith"),
                                 QStringLiteral("12345678901234567890"),
@@ -67,24 +74,24 @@ QString ScriptedPrompter::input(QWidget *, const QString &title, const QString &
     return take<QString>("input", title).value_or(QString());
 }
 
-std::optional<QColor> ScriptedPrompter::colour(QWidget *, const QColor &initial)
+std::optional<QColor> ScriptedPrompter::showColour(QWidget *, const QColor &initial)
 {
     Prompt p;
     p.kind = Prompt::Kind::Colour;
     p.initialColour = initial;
-    prompts.append(p);
+    record(p);
     if (randomNext())
         return roll(3) == 0 ? std::nullopt : std::optional(QColor::fromRgb(m_random->generate() & 0xFFFFFF));
     const auto a = take<ColourAnswer>("colour dialog", QString());
     return a ? a->c : std::nullopt;
 }
 
-std::optional<FontChoice> ScriptedPrompter::font(QWidget *, const FontChoice &initial)
+std::optional<FontChoice> ScriptedPrompter::showFont(QWidget *, const FontChoice &initial)
 {
     Prompt p;
     p.kind = Prompt::Kind::Font;
     p.initialFont = initial;
-    prompts.append(p);
+    record(p);
     if (randomNext()) {
         FontChoice chosen = initial;
         chosen.pointSize = 1 + roll(100);
@@ -95,33 +102,33 @@ std::optional<FontChoice> ScriptedPrompter::font(QWidget *, const FontChoice &in
     return a ? a->f : std::nullopt;
 }
 
-bool ScriptedPrompter::pageSetup(QWidget *, QPrinter &)
+bool ScriptedPrompter::showPageSetup(QWidget *, QPrinter &)
 {
     Prompt p;
     p.kind = Prompt::Kind::PageSetup;
-    prompts.append(p);
+    record(p);
     if (randomNext())
         return roll(2) == 0;
     return take<bool>("page setup", QString()).value_or(false);
 }
 
-bool ScriptedPrompter::printDialog(QWidget *, QPrinter &)
+bool ScriptedPrompter::showPrintDialog(QWidget *, QPrinter &)
 {
     Prompt p;
     p.kind = Prompt::Kind::PrintDialog;
-    prompts.append(p);
+    record(p);
     if (randomNext())
         return false;
     return take<bool>("print dialog", QString()).value_or(false);
 }
 
-int ScriptedPrompter::runDialog(QDialog &dialog)
+int ScriptedPrompter::showDialog(QDialog &dialog)
 {
     Prompt p;
     p.kind = Prompt::Kind::Dialog;
     p.title = dialog.windowTitle();
     p.text = dialog.objectName();
-    prompts.append(p);
+    record(p);
     if (randomNext())
         return QDialog::Rejected; // a random user closes the program's own dialogs unused
     const auto script = take<DialogScript>("dialog", dialog.objectName());
