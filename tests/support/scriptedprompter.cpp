@@ -1,10 +1,45 @@
 #include "scriptedprompter.h"
 
+#include <QApplication>
 #include <QTest>
 
 namespace tq::test {
 
-ScriptedPrompter::~ScriptedPrompter() = default;
+namespace {
+
+void closeUnexpectedDialog()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal)
+        return;
+    QTest::qFail(qPrintable(QStringLiteral("unexpected modal dialog %1 \"%2\" (outside the prompter)")
+                                .arg(modal->objectName(), modal->windowTitle())),
+                 __FILE__, __LINE__);
+    if (auto *dialog = qobject_cast<QDialog *>(modal))
+        dialog->reject();
+    else
+        modal->close();
+}
+
+} // namespace
+
+ScriptedPrompter::ScriptedPrompter()
+{
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return;
+    m_modalWatch = std::make_unique<QTimer>();
+    m_modalWatch->setInterval(500);
+    QObject::connect(m_modalWatch.get(), &QTimer::timeout, m_modalWatch.get(), &closeUnexpectedDialog);
+    m_modalWatch->start();
+}
+
+ScriptedPrompter::~ScriptedPrompter()
+{
+    if (QTest::currentTestFunction())
+        verifyAllUsed();
+    else if (!m_answers.isEmpty())
+        qCritical("%d scripted answer(s) left unused", int(m_answers.size()));
+}
 
 template <typename T>
 std::optional<T> ScriptedPrompter::take(const char *what, const QString &context)

@@ -7,7 +7,9 @@
 #include <QList>
 #include <QQueue>
 #include <QRandomGenerator>
+#include <QTimer>
 #include <functional>
+#include <memory>
 #include <variant>
 
 namespace tq::test {
@@ -28,6 +30,10 @@ struct Prompt {
 class ScriptedPrompter : public Prompter
 {
 public:
+    // A dialog that bypasses the prompter would wait for a user forever: one
+    // that stays up fails the running test and is closed.
+    ScriptedPrompter();
+    // Answers left unused fail the running test.
     ~ScriptedPrompter() override;
 
     void answer(Button b) { m_answers.enqueue(b); }
@@ -87,6 +93,7 @@ private:
     QQueue<Answer> m_answers;
     std::optional<QRandomGenerator> m_random;
     std::function<void()> m_during;
+    std::unique_ptr<QTimer> m_modalWatch;
     void record(const Prompt &prompt);
 };
 
