@@ -93,7 +93,9 @@ BudgetModel::LoadOutcome BudgetModel::load(const QDir &folder, int year)
         beginResetModel();
         m_sheet = std::move(loaded.sheet);
         endResetModel();
-        outcome.notices = recompute(0, budgetMonths - 1);
+        if (loaded.adjusted)
+            outcome.notices << yearfile::adjustedNotice(folder.filePath(yearfile::fileName(year)));
+        outcome.notices += recompute(0, budgetMonths - 1);
     }
     m_modified = false;
     return outcome;
