@@ -100,6 +100,11 @@ void replaceText(const QObject *root, const QString &boxName, const QString &key
 const QStringList closePaths{QStringLiteral("exit menu"), QStringLiteral("Esc"), QStringLiteral("title bar"),
                              QStringLiteral("top toolbar exit"), QStringLiteral("queued close")};
 
+const QStringList &closePathNames()
+{
+    return closePaths;
+}
+
 void addCloseRows()
 {
     QTest::addColumn<QString>("closePath");
@@ -110,14 +115,15 @@ void addCloseRows()
 void tryClosing(QWidget *window, const QString &closePath)
 {
     auto *tool = qobject_cast<ToolWindow *>(window);
-    if (closePath == u"exit menu") {
-        findAction(window, QStringLiteral("mOE"))->trigger();
+    auto *exitItem = window->findChild<QAction *>(QStringLiteral("mOE"));
+    if (closePath == u"exit menu" && exitItem) {
+        exitItem->trigger();
     } else if (closePath == u"Esc") {
         QTest::keyClick(window, Qt::Key_Escape);
-    } else if (closePath == u"title bar") {
-        window->close();
-    } else if (closePath == u"top toolbar exit") {
+    } else if (closePath == u"top toolbar exit" && tool) {
         tool->topToolbar()->button(tool->topToolbar()->exitButton())->click();
+    } else if (closePath != u"queued close") { // the title bar, and windows without the item asked for
+        window->close();
     } else {
         queueClose(window);
         QCoreApplication::sendPostedEvents(window, QEvent::MetaCall);

@@ -81,6 +81,7 @@ inline void queueClose(QWidget *window)
 // name ("exit menu", "Esc", "title bar", "top toolbar exit", "queued close");
 // each then lets pending deletions run, as the event loop
 // of a dialog would. `addCloseRows()` adds a QString column "closePath".
+const QStringList &closePathNames();
 void addCloseRows();
 void tryClosing(QWidget *window, const QString &closePath);
 
