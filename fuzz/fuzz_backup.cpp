@@ -31,11 +31,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     file.close();
 
     tq::backup::DiskFileAccess disk;
-    if (tq::backup::backupYear(disk, programFolder, media.path(), 2007) != tq::backup::BackupOutcome::Copied ||
+    if (tq::backup::backupYear(disk, programFolder, media.path(), 2007) !=
+            tq::backup::BackupOutcome::Copied ||
         bytesOf(QDir(media.path()).filePath(tq::backup::backupFileName(2007))) != bytes)
         std::abort();
     QFile::remove(yearFile);
-    if (tq::backup::restoreYear(disk, programFolder, media.path(), 2007) != tq::backup::RestoreOutcome::Restored ||
+    if (tq::backup::restoreYear(disk, programFolder, media.path(), 2007) !=
+            tq::backup::RestoreOutcome::Restored ||
         bytesOf(yearFile) != bytes)
         std::abort();
     return 0;

@@ -122,7 +122,8 @@ BudgetSheet decode(QByteArrayView bytes, bool *adjusted)
     for (BudgetRow &row : sheet.rows)
         for (size_t column = 0; column < row.size(); ++column)
             if (!reader.atEnd())
-                row[column] = cellText(reader.next(), column == 0 ? entry::maxNameLength : maxAmountLength, changed);
+                row[column] =
+                    cellText(reader.next(), column == 0 ? entry::maxNameLength : maxAmountLength, changed);
     for (QString &income : sheet.incomes) {
         const QString text = reader.atEnd() ? QString() : cellText(reader.next(), maxAmountLength, changed);
         income = leadingNumber(text) > 0 ? text : QStringLiteral("0");

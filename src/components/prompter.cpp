@@ -97,7 +97,7 @@ Button DialogPrompter::showMessage(QWidget *parent, const Message &m)
 }
 
 QString DialogPrompter::showInput(QWidget *parent, const QString &title, const QString &prompt,
-                              const QString &initial)
+                                  const QString &initial)
 {
     bool ok = false;
     const QString text = QInputDialog::getText(parent, title, QString(prompt).replace(u'\r', u'\n'),

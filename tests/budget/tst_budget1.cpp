@@ -130,9 +130,11 @@ private Q_SLOTS:
         QVERIFY(w && w->isVisible());
         QCOMPARE(parent, w.data());
         QCOMPARE(modality, Qt::WindowModal);
-        QCOMPARE(t->prompter.texts(),
-                 (QStringList{QStringLiteral("SpellDialog"),
-                              QStringLiteral("Spelling Check has been canceled or has reached the end of your entries")}));
+        QCOMPARE(
+            t->prompter.texts(),
+            (QStringList{
+                QStringLiteral("SpellDialog"),
+                QStringLiteral("Spelling Check has been canceled or has reached the end of your entries")}));
     }
 
     void familyNameInCaption()

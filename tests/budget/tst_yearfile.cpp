@@ -3,8 +3,8 @@
 
 #include <QBuffer>
 #include <QTemporaryDir>
-#include <sys/stat.h>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace tq;
 using namespace tq::budgetfixture;

@@ -19,7 +19,8 @@ int main(int argc, char **argv)
             std::printf("%s\n", qPrintable(file.fileName()));
             std::fflush(stdout);
             const QByteArray bytes = file.readAll();
-            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size()));
+            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.constData()),
+                                   size_t(bytes.size()));
             ++inputs;
         }
     }

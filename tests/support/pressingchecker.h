@@ -36,7 +36,10 @@ protected:
     {
         return m_others.font(parent, initial);
     }
-    bool showPageSetup(QWidget *parent, QPrinter &printer) override { return m_others.pageSetup(parent, printer); }
+    bool showPageSetup(QWidget *parent, QPrinter &printer) override
+    {
+        return m_others.pageSetup(parent, printer);
+    }
     bool showPrintDialog(QWidget *parent, QPrinter &printer) override
     {
         return m_others.printDialog(parent, printer);

@@ -92,7 +92,8 @@ Button ScriptedPrompter::showMessage(QWidget *, const Message &m)
     return take<Button>("message", m.title + QStringLiteral(": ") + m.text).value_or(Button::Cancel);
 }
 
-QString ScriptedPrompter::showInput(QWidget *, const QString &title, const QString &prompt, const QString &initial)
+QString ScriptedPrompter::showInput(QWidget *, const QString &title, const QString &prompt,
+                                    const QString &initial)
 {
     Prompt p;
     p.kind = Prompt::Kind::Input;

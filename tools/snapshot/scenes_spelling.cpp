@@ -32,7 +32,8 @@ private:
 TQ_SNAPSHOT_SCENE("spelling-dialog")
 {
     PhotographingPrompter prompter(ctx);
-    tq::HunspellChecker checker(prompter, ctx.program.folder, QLocale(QLocale::English, QLocale::UnitedStates));
+    tq::HunspellChecker checker(prompter, ctx.program.folder,
+                                QLocale(QLocale::English, QLocale::UnitedStates));
     checker.addPair(QStringLiteral("morgage"), QStringLiteral("mortgage"));
     checker.setText(QStringLiteral("Morgage payment"));
     checker.checkWithDialog();
