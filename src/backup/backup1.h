@@ -1,11 +1,8 @@
 #pragma once
 // Backup1: copies the selected budget year's file to another volume or
-// folder, or restores it from there. The budget window opens it modally:
-//
-//     Backup1 dialog(program, year, backup::Mode::Backup, budgetWindow);
-//     dialog.exec();   // or through the prompter's dialog seam, by its name "Backup1"
-//
-// and afterwards reloads the year (backup) or runs its opening sequence again
+// folder, or restores it from there. The budget window builds it over itself
+// and runs it through the prompter's dialog seam (tests script it by its name
+// "Backup1"), and afterwards reloads the year (backup) or runs its opening sequence again
 // (restore). Year and mode are fixed for the window's lifetime; the window
 // never changes the current folder, so the budget's file names stay valid.
 #include "backup/backupcopy.h"

@@ -36,11 +36,6 @@ bool DiskFileAccess::writeWhole(const QString &path, const QByteArray &data)
     return writeFileAtomically(path, data);
 }
 
-bool DiskFileAccess::remove(const QString &path)
-{
-    return !QFileInfo::exists(path) || QFile::remove(path);
-}
-
 QString chosenFolder(const QString &path)
 {
     return path.endsWith(u'/') ? path : path + u'/';
@@ -56,12 +51,10 @@ BackupOutcome backupYear(FileAccess &files, const QDir &programFolder, const QSt
     const std::optional<QByteArray> bytes = files.readWhole(programFolder.filePath(yearFileName(year)));
     if (!bytes)
         return BackupOutcome::YearFileUnreadable;
-    const QString target = QDir(folder).filePath(backupFileName(year));
-    files.remove(target);
-    if (files.writeWhole(target, *bytes))
-        return BackupOutcome::Copied;
-    files.remove(target);
-    return BackupOutcome::WriteFailed;
+    // The new copy replaces the old one only once it is complete: a medium that
+    // fails half way must not cost the user the backup they already had.
+    return files.writeWhole(QDir(folder).filePath(backupFileName(year)), *bytes) ? BackupOutcome::Copied
+                                                                                 : BackupOutcome::WriteFailed;
 }
 
 RestoreOutcome restoreYear(FileAccess &files, const QDir &programFolder, const QString &folder, int year)

@@ -19,8 +19,6 @@ public:
     virtual std::optional<QByteArray> readWhole(const QString &path) = 0;
     // Replaces the file whole or leaves it as it was.
     virtual bool writeWhole(const QString &path, const QByteArray &data) = 0;
-    // True when the file is gone afterwards (a missing file counts).
-    virtual bool remove(const QString &path) = 0;
 };
 
 class DiskFileAccess : public FileAccess
@@ -28,7 +26,6 @@ class DiskFileAccess : public FileAccess
 public:
     std::optional<QByteArray> readWhole(const QString &path) override;
     bool writeWhole(const QString &path, const QByteArray &data) override;
-    bool remove(const QString &path) override;
 };
 
 // The folder list's path with one trailing separator.
@@ -40,9 +37,9 @@ bool isProgramFolder(const QString &path, const QDir &programFolder);
 enum class BackupOutcome {
     Copied,
     YearFileUnreadable, // nothing changed
-    WriteFailed         // the medium refused the copy; no backup file is left
+    WriteFailed         // the medium refused the copy; an older backup stays as it was
 };
-// Deletes the old backup (the user agreed to that), then writes the new one.
+// Writes the new backup whole, replacing an older one only when it is complete.
 BackupOutcome backupYear(FileAccess &files, const QDir &programFolder, const QString &folder, int year);
 
 enum class RestoreOutcome {

@@ -6,6 +6,8 @@
 #include "components/program.h"
 #include "frame/toolwindow.h"
 
+#include <QScopedValueRollback>
+
 namespace tq {
 
 Budget1Spelling::Budget1Spelling(Program &program, ToolWindow &window, BudgetModel &model, Grid &grid,
@@ -13,10 +15,15 @@ Budget1Spelling::Budget1Spelling(Program &program, ToolWindow &window, BudgetMod
     : m_program(program), m_window(window), m_model(model), m_grid(grid), m_setStatus(std::move(setStatus)),
       m_checker(program.prompter, program.folder), m_spelling(m_checker, *this)
 {
+    m_checker.setOwner(&window);
 }
 
+// A second check started from inside the first would walk the rows twice at once.
 void Budget1Spelling::run()
 {
+    if (m_running)
+        return;
+    const QScopedValueRollback running(m_running, true);
     m_setStatus(BudgetSpelling::statusText());
     m_checker.startCheck();
     const SpellingOutcome outcome = m_spelling.run();

@@ -47,6 +47,7 @@ private:
     std::function<void(const QString &)> m_setStatus;
     HunspellChecker m_checker;
     BudgetSpelling m_spelling;
+    bool m_running = false;
 };
 
 } // namespace tq

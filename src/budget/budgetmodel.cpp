@@ -99,7 +99,9 @@ BudgetModel::LoadOutcome BudgetModel::loadFile(const QString &path)
         m_sheet = std::move(loaded.sheet);
         setAmounts();
         endResetModel();
-        outcome.notices = recompute(0, budgetMonths - 1);
+        if (loaded.adjusted)
+            outcome.notices << yearfile::adjustedNotice(folder.filePath(yearfile::fileName(year)));
+        outcome.notices += recompute(0, budgetMonths - 1);
     }
     m_modified = false;
     return outcome;

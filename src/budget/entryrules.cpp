@@ -16,6 +16,17 @@ bool exceedsCell(double value)
     return roundHalfAway(value, 2) > cellLimit;
 }
 
+// The grid's editor and the edit box share it: a cell holds only amounts above
+// 0 and at most the cell limit, whichever box they were typed into.
+CellEntry enterAmount(double value)
+{
+    if (!(value > 0))
+        return {QString(), notANumberNotice()};
+    if (exceedsCell(value))
+        return {formatAmount(cellLimit), cellLimitNotice()};
+    return {formatAmount(value), std::nullopt};
+}
+
 } // namespace
 
 BudgetNotice notANumberNotice()
@@ -76,12 +87,7 @@ CellEntry enterCell(int column, const QString &typed)
 {
     if (column == 0)
         return {withoutRefused(typed).left(maxNameLength), std::nullopt};
-    const double value = leadingNumber(typed);
-    if (value <= 0)
-        return {QString(), notANumberNotice()};
-    if (exceedsCell(value))
-        return {formatAmount(cellLimit), cellLimitNotice()};
-    return {formatAmount(value), std::nullopt};
+    return enterAmount(leadingNumber(typed));
 }
 
 EditBoxEntry enterEditBox(int column, const QString &text)
@@ -101,7 +107,8 @@ EditBoxEntry enterEditBox(int column, const QString &text)
         e.beep = true;
     }
     const auto number = strictNumber(e.boxText);
-    e.cellText = number ? formatAmount(*number) : e.boxText;
+    // Notices wait for the grid's editor: the box changes the cell on every keystroke.
+    e.cellText = number ? enterAmount(*number).text : e.boxText;
     return e;
 }
 

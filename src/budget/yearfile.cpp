@@ -1,5 +1,6 @@
 #include "budget/yearfile.h"
 
+#include "budget/entryrules.h"
 #include "common/numberformat.h"
 #include "common/safefile.h"
 #include "common/windows1252.h"
@@ -68,6 +69,23 @@ QString path(const QDir &folder, int year)
     return folder.filePath(fileName(year));
 }
 
+// A field as a cell can hold it: no double quote (the writer has no escape for
+// it, so the next reading would end the field there) and no longer than the
+// cell shows (a name of megabytes would freeze every view of it).
+QString cellText(QByteArrayView field, qsizetype limit, bool &adjusted)
+{
+    if (field.size() > limit) {
+        field = field.first(limit);
+        adjusted = true;
+    }
+    QString text = decodeWindows1252(field);
+    if (text.contains(u'"')) {
+        text.replace(u'"', u'\'');
+        adjusted = true;
+    }
+    return text;
+}
+
 } // namespace
 
 QByteArray encode(const BudgetSheet &sheet)
@@ -93,18 +111,25 @@ bool write(QIODevice &device, const BudgetSheet &sheet)
     return device.write(bytes) == bytes.size();
 }
 
-BudgetSheet decode(QByteArrayView bytes)
+BudgetSheet decode(QByteArrayView bytes, bool *adjusted)
 {
+    // Text editors save a byte-order mark that would stick to the first name.
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    bool changed = false;
     BudgetSheet sheet;
     FieldReader reader(bytes);
     for (BudgetRow &row : sheet.rows)
-        for (QString &cell : row)
+        for (size_t column = 0; column < row.size(); ++column)
             if (!reader.atEnd())
-                cell = decodeWindows1252(reader.next());
+                row[column] =
+                    cellText(reader.next(), column == 0 ? entry::maxNameLength : maxAmountLength, changed);
     for (QString &income : sheet.incomes) {
-        const QString text = reader.atEnd() ? QString() : decodeWindows1252(reader.next());
+        const QString text = reader.atEnd() ? QString() : cellText(reader.next(), maxAmountLength, changed);
         income = leadingNumber(text) > 0 ? text : QStringLiteral("0");
     }
+    if (adjusted)
+        *adjusted = changed;
     return sheet;
 }
 
@@ -129,11 +154,25 @@ Loaded loadFile(const QString &filePath)
     const QFileInfo info(file);
     if (!info.exists())
         return {};
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
+    // A folder, a pipe or a device under the name would hang or fail the reading.
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
         return {Status::Unreadable, {}};
     if (file.size() == 0)
         return {};
-    return {Status::Loaded, read(file)};
+    Loaded loaded{Status::Loaded, {}, false};
+    loaded.sheet = decode(file.readAll(), &loaded.adjusted);
+    return loaded;
+}
+
+BudgetNotice adjustedNotice(const QString &path)
+{
+    return {QStringLiteral("Home Budget"),
+            QStringLiteral("%1 holds entries a budget cannot keep as they are: double quotes became "
+                           "apostrophes, and names longer than %2 characters and amounts longer than %3 were "
+                           "cut. Saving the year writes them as shown.")
+                .arg(QDir::toNativeSeparators(path))
+                .arg(entry::maxNameLength)
+                .arg(maxAmountLength)};
 }
 
 bool hasSavedFile(const QDir &folder, int year)
@@ -152,7 +191,7 @@ CopyResult copyToNextYear(const QDir &folder, int year)
     QFile source(path(folder, year));
     if (!source.exists())
         return CopyResult::NoSource;
-    if (!source.open(QIODevice::ReadOnly))
+    if (!QFileInfo(source).isFile() || !source.open(QIODevice::ReadOnly))
         return CopyResult::Failed;
     const QByteArray bytes = source.readAll();
     source.close();

@@ -11,6 +11,8 @@ class QIODevice;
 namespace tq::yearfile {
 
 inline constexpr int fieldCount = budgetItemRows * budgetColumns + budgetMonths; // 662
+// Longer than any number needs ("-1.7976931348623157e+308").
+inline constexpr int maxAmountLength = 24;
 
 QByteArray encode(const BudgetSheet &sheet);
 bool write(QIODevice &device, const BudgetSheet &sheet);
@@ -19,7 +21,10 @@ bool write(QIODevice &device, const BudgetSheet &sheet);
 // quote runs to the next one (commas inside belong to it), an unquoted field
 // is trimmed. Missing fields leave empty cells; an income whose leading number
 // is not above 0 reads as "0".
-BudgetSheet decode(QByteArrayView bytes);
+// A byte-order mark at the start is skipped. Texts a cell cannot keep are made
+// keepable and `adjusted` set: a double quote becomes an apostrophe, a name is
+// cut to maxNameLength, an amount to maxAmountLength.
+BudgetSheet decode(QByteArrayView bytes, bool *adjusted = nullptr);
 BudgetSheet read(QIODevice &device);
 
 QString fileName(int year); // "2007.Fil"
@@ -32,10 +37,14 @@ enum class Status {
 };
 struct Loaded {
     Status status = Status::Missing;
-    BudgetSheet sheet; // empty unless Loaded
+    BudgetSheet sheet;     // empty unless Loaded
+    bool adjusted = false; // see decode()
 };
+// Only a regular file is read.
 Loaded load(const QDir &folder, int year);
 Loaded loadFile(const QString &path); // the same for a file of another name
+// The one message after a load that adjusted texts, naming the file.
+BudgetNotice adjustedNotice(const QString &path);
 
 // A readable, non-empty file: what a backup can copy.
 bool hasSavedFile(const QDir &folder, int year);

@@ -91,12 +91,6 @@ void HunspellChecker::checkWithDialog()
         m_listener->dialogClosed(!m_finished);
 }
 
-void HunspellChecker::runDialog(QDialog &dialog)
-{
-    dialog.setWindowModality(Qt::WindowModal); // the help window stays usable
-    dialog.exec();
-}
-
 bool HunspellChecker::ensureDictionary()
 {
     if (m_dictionary.isLoaded())
@@ -128,11 +122,12 @@ bool HunspellChecker::runSession()
     if (!findMisspelling())
         return false;
     SpellDialog dialog(dialogParent());
+    dialog.setWindowModality(Qt::WindowModal); // the help window stays usable
     QObject::connect(&dialog, &SpellDialog::chosen, &dialog,
                      [this](SpellAction action, const QString &to) { act(action, to); });
     m_dialog = &dialog;
     present();
-    runDialog(dialog);
+    m_prompter.runDialog(dialog);
     m_dialog = nullptr;
     return true;
 }
@@ -245,6 +240,8 @@ void HunspellChecker::advance()
 
 QWidget *HunspellChecker::dialogParent() const
 {
+    if (m_owner)
+        return m_owner;
     if (auto *box = qobject_cast<QWidget *>(m_editBox.data()))
         return box->window();
     return nullptr;

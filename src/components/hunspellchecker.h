@@ -11,7 +11,6 @@
 #include <QPointer>
 #include <QSet>
 
-class QDialog;
 class QWidget;
 
 namespace tq {
@@ -40,6 +39,8 @@ public:
     QString replacement(int index) const override { return m_pairs.replacement(index); }
 
     void attach(QObject *editBox) override { m_editBox = editBox; }
+    // The window the correction dialog is modal to, whatever has the focus.
+    void setOwner(QWidget *window) { m_owner = window; }
     void setStartPosition(int position) override { m_startPosition = position; }
     void setKeepIgnoredWords(bool keep) override { m_keepIgnored = keep; }
 
@@ -48,10 +49,6 @@ public:
     // dictionary once; each new check reports it again.
     void startCheck() { m_missingReported = false; }
     bool missingDictionaryReported() const { return m_missingReported; }
-
-protected:
-    // Shows the dialog until the user is done with the text; tests answer it here instead.
-    virtual void runDialog(QDialog &dialog);
 
 private:
     struct Span {
@@ -85,6 +82,7 @@ private:
     QHash<QString, QString> m_changeEverywhere; // case-folded word -> replacement
     QSet<QString> m_ignored;                    // case-folded
     QPointer<QObject> m_editBox;
+    QPointer<QWidget> m_owner;
     int m_startPosition = 1;
     bool m_keepIgnored = true;
 

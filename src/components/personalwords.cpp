@@ -3,28 +3,56 @@
 #include "common/safefile.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <optional>
 
 namespace tq {
 
-QStringList PersonalWords::read() const
+namespace {
+
+// The file's bytes; nothing when it exists but cannot be read (a folder, a
+// pipe, no permission), so that nobody writes over a list they could not read.
+std::optional<QByteArray> readBytes(const QString &path)
 {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QByteArray();
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+QStringList wordsIn(const QByteArray &bytes)
+{
     QStringList words;
-    for (const QByteArray &line : file.readAll().split('\n'))
+    for (const QByteArray &line : bytes.split('\n'))
         if (const QString word = QString::fromUtf8(line).trimmed(); !word.isEmpty())
             words << word;
     return words;
 }
 
+} // namespace
+
+QStringList PersonalWords::read() const
+{
+    return wordsIn(readBytes(m_path).value_or(QByteArray()));
+}
+
+// The other lines stay byte for byte as they were, whatever their encoding.
 bool PersonalWords::add(const QString &word) const
 {
-    QStringList words = read();
-    if (words.contains(word))
+    std::optional<QByteArray> bytes = readBytes(m_path);
+    if (!bytes)
+        return false;
+    if (wordsIn(*bytes).contains(word))
         return true;
-    words << word;
-    return writeFileAtomically(m_path, (words.join(u'\n') + u'\n').toUtf8());
+    if (!bytes->isEmpty() && !bytes->endsWith('\n'))
+        *bytes += '\n';
+    return writeFileAtomically(m_path, *bytes + word.toUtf8() + '\n');
 }
 
 } // namespace tq

@@ -15,7 +15,8 @@ public:
     explicit PersonalWords(QString path) : m_path(std::move(path)) {}
     QString path() const { return m_path; }
     QStringList read() const;
-    // Adds the word to the file; false (the file unchanged) when it cannot be written.
+    // Adds the word to the file; false (the file unchanged) when it cannot be
+    // read or written.
     bool add(const QString &word) const;
 
 private:

@@ -1,5 +1,6 @@
 #include "components/prompter.h"
 
+#include "components/dialogscope.h"
 #include "components/fontdialog.h"
 
 #include <QColorDialog>
@@ -38,7 +39,56 @@ QMessageBox::Icon toIcon(Icon i)
 
 } // namespace
 
-Button DialogPrompter::message(QWidget *parent, const Message &m)
+Button Prompter::message(QWidget *parent, const Message &message)
+{
+    const DialogScope scope(parent);
+    return showMessage(parent, message);
+}
+
+QString Prompter::input(QWidget *parent, const QString &title, const QString &prompt, const QString &initial)
+{
+    const DialogScope scope(parent);
+    return showInput(parent, title, prompt, initial);
+}
+
+std::optional<QColor> Prompter::colour(QWidget *parent, const QColor &initial)
+{
+    const DialogScope scope(parent);
+    return showColour(parent, initial);
+}
+
+std::optional<FontChoice> Prompter::font(QWidget *parent, const FontChoice &initial)
+{
+    const DialogScope scope(parent);
+    return showFont(parent, initial);
+}
+
+bool Prompter::pageSetup(QWidget *parent, QPrinter &printer)
+{
+    const DialogScope scope(parent);
+    return showPageSetup(parent, printer);
+}
+
+bool Prompter::printDialog(QWidget *parent, QPrinter &printer)
+{
+    const DialogScope scope(parent);
+    return showPrintDialog(parent, printer);
+}
+
+QString Prompter::saveFileName(QWidget *parent, const QString &title, const QString &suggested,
+                               const QString &filter, const QString &suffix)
+{
+    const DialogScope scope(parent);
+    return showSaveFileName(parent, title, suggested, filter, suffix);
+}
+
+int Prompter::runDialog(QDialog &dialog)
+{
+    const DialogScope scope(dialog.parentWidget());
+    return showDialog(dialog);
+}
+
+Button DialogPrompter::showMessage(QWidget *parent, const Message &m)
 {
     QMessageBox box(toIcon(m.icon), m.title, QString(m.text).replace(u'\r', u'\n'),
                     QMessageBox::NoButton, parent);
@@ -54,8 +104,8 @@ Button DialogPrompter::message(QWidget *parent, const Message &m)
     }
 }
 
-QString DialogPrompter::input(QWidget *parent, const QString &title, const QString &prompt,
-                              const QString &initial)
+QString DialogPrompter::showInput(QWidget *parent, const QString &title, const QString &prompt,
+                                  const QString &initial)
 {
     bool ok = false;
     const QString text = QInputDialog::getText(parent, title, QString(prompt).replace(u'\r', u'\n'),
@@ -63,7 +113,7 @@ QString DialogPrompter::input(QWidget *parent, const QString &title, const QStri
     return ok ? text : QString();
 }
 
-std::optional<QColor> DialogPrompter::colour(QWidget *parent, const QColor &initial)
+std::optional<QColor> DialogPrompter::showColour(QWidget *parent, const QColor &initial)
 {
     const QColor c = QColorDialog::getColor(initial, parent);
     if (!c.isValid())
@@ -71,7 +121,7 @@ std::optional<QColor> DialogPrompter::colour(QWidget *parent, const QColor &init
     return c;
 }
 
-std::optional<FontChoice> DialogPrompter::font(QWidget *parent, const FontChoice &initial)
+std::optional<FontChoice> DialogPrompter::showFont(QWidget *parent, const FontChoice &initial)
 {
     // Qt's own font dialog has no text colour; ours does, and asks for it through this prompter.
     FontDialog dialog(*this, initial, parent);
@@ -80,20 +130,20 @@ std::optional<FontChoice> DialogPrompter::font(QWidget *parent, const FontChoice
     return dialog.choice();
 }
 
-bool DialogPrompter::pageSetup(QWidget *parent, QPrinter &printer)
+bool DialogPrompter::showPageSetup(QWidget *parent, QPrinter &printer)
 {
     QPageSetupDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool DialogPrompter::printDialog(QWidget *parent, QPrinter &printer)
+bool DialogPrompter::showPrintDialog(QWidget *parent, QPrinter &printer)
 {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }
 
-QString DialogPrompter::saveFileName(QWidget *parent, const QString &title, const QString &suggested,
-                                    const QString &filter, const QString &suffix)
+QString DialogPrompter::showSaveFileName(QWidget *parent, const QString &title, const QString &suggested,
+                                        const QString &filter, const QString &suffix)
 {
     QFileDialog dialog(parent, title, suggested, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -104,7 +154,7 @@ QString DialogPrompter::saveFileName(QWidget *parent, const QString &title, cons
     return dialog.selectedFiles().constFirst();
 }
 
-int DialogPrompter::runDialog(QDialog &dialog)
+int DialogPrompter::showDialog(QDialog &dialog)
 {
     return dialog.exec();
 }

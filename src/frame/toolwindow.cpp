@@ -2,6 +2,7 @@
 
 #include "common/twips.h"
 #include "components/colours.h"
+#include "components/dialogscope.h"
 #include "components/grid.h"
 #include "components/program.h"
 #include "frame/activitytoolbar.h"
@@ -137,7 +138,10 @@ void ToolWindow::buildToolbars()
 void ToolWindow::buildShortcuts()
 {
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &ToolWindow::onEscape);
+    connect(escape, &QShortcut::activated, this, [this] {
+        if (!dialogRunsOver(this))
+            onEscape();
+    });
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, &ToolWindow::showHelp);
 }
@@ -373,7 +377,7 @@ void ToolWindow::resizeEvent(QResizeEvent *event)
 
 void ToolWindow::exitStep()
 {
-    if (!confirmExit())
+    if (dialogRunsOver(this) || !confirmExit())
         return;
     if (m_colourChanged) {
         const Button answer = m_program.prompter.message(
@@ -385,6 +389,18 @@ void ToolWindow::exitStep()
     m_colourChanged = false;
     storeLeaveValues();
     close();
+}
+
+// A close that comes while a dialog runs over the window (queued, from the
+// launcher's exit, from a test) would delete it under the code that opened the
+// dialog: it is refused, as the dialog refuses the user's clicks meanwhile.
+bool ToolWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::Close && dialogRunsOver(this)) {
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::event(event);
 }
 
 void ToolWindow::closeEvent(QCloseEvent *event)

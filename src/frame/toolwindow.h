@@ -153,6 +153,7 @@ protected:
     // Runs before a right-button release pops the popup menu up.
     virtual void aboutToPopUp() {}
 
+    bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

@@ -2,6 +2,7 @@
 #include "windowdriver.h"
 
 #include "app/banknote.h"
+#include "app/registertools.h"
 
 #include "components/colours.h"
 
@@ -461,6 +462,24 @@ private Q_SLOTS:
         QCOMPARE(exits.count(), 1);
         QVERIFY(!tool->isVisible());
         delete tool;
+    }
+
+    // The code under a dialog goes on with its window afterwards: the exit must wait.
+    void exitWaitsForADialogOverATool()
+    {
+        LauncherFixture f;
+        registerTools(f.tools);
+        f.window->start();
+        QSignalSpy exits(f.window.get(), &Startfrm::exitRequested);
+        f.action("mFHBud")->trigger();
+        const QPointer<QWidget> budget = f.tools.window(ToolId::Budget);
+        f.t.prompter.whileNextPromptShows([&] { f.action("mOE")->trigger(); });
+        f.t.prompter.answer(Button::No);
+        budget->findChild<QAction *>(QStringLiteral("mECY"))->trigger();
+        QCOMPARE(exits.count(), 0);
+        QVERIFY(budget && budget->isVisible());
+        f.action("mOE")->trigger();
+        QCOMPARE(exits.count(), 1);
     }
 
     void helpWebAndExit()

@@ -44,13 +44,14 @@ private Q_SLOTS:
         QCOMPARE(m_media.entryList(QDir::Files).size(), 2);
     }
 
-    void failedBackupLeavesNoBackupFile()
+    void failedBackupKeepsThePreviousBackup()
     {
         QVERIFY(putFile(m_media, QStringLiteral("2007.Bup"), m_older));
         test::FailingFiles full;
         full.failingWrites = 1;
         QCOMPARE(backupYear(full, m_program, m_media.path(), 2007), BackupOutcome::WriteFailed);
-        QCOMPARE(m_media.entryList(QDir::Files), QStringList());
+        QCOMPARE(m_media.entryList(QDir::Files), QStringList{QStringLiteral("2007.Bup")});
+        QCOMPARE(fileBytes(m_media, QStringLiteral("2007.Bup")), m_older);
         QCOMPARE(fileBytes(m_program, QStringLiteral("2007.Fil")), m_year);
     }
 

@@ -8,6 +8,7 @@
 #include "components/colours.h"
 #include "components/grid.h"
 #include "components/printdocument.h"
+#include "components/spelldictionary.h"
 #include "fakes.h"
 #include "frame/activitytoolbar.h"
 #include "frame/reportpreview.h"
@@ -129,6 +130,38 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(yearFilePath()));
         for (const int button : {15, 45, 46})
             QVERIFY(w->topToolbar()->button(button)->isEnabled());
+    }
+
+    // Closing under the correction dialog deleted the checker still running it.
+    void spellingDialogHoldsOffEveryClosePath_data() { addCloseRows(); }
+    void spellingDialogHoldsOffEveryClosePath()
+    {
+        if (SpellDictionary::find(SpellDictionary::systemFolders(), QLocale()).isEmpty())
+            QSKIP("no Hunspell dictionary installed");
+        QFETCH(QString, closePath);
+        BudgetSheet sheet;
+        sheet.rows[0][0] = QStringLiteral("Grocries");
+        saveSheet(sheet);
+        open();
+        click(0, 1); // the grid has the focus, not the Input Box
+        QWidget *parent = nullptr;
+        Qt::WindowModality modality = Qt::NonModal;
+        t->prompter.scriptDialog(QStringLiteral("SpellDialog"), [&](QDialog &dialog) {
+            parent = dialog.parentWidget();
+            modality = dialog.windowModality();
+            tryClosing(w, closePath);
+            clickButton(w, QStringLiteral("Command15"));
+            return int(QDialog::Rejected);
+        });
+        clickButton(w, QStringLiteral("Command15"));
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(parent, w.data());
+        QCOMPARE(modality, Qt::WindowModal);
+        QCOMPARE(
+            t->prompter.texts(),
+            (QStringList{
+                QStringLiteral("SpellDialog"),
+                QStringLiteral("Spelling Check has been canceled or has reached the end of your entries")}));
     }
 
     void familyNameInCaption()

@@ -94,6 +94,19 @@ private Q_SLOTS:
         QTest::newRow("half") << january << ".5"
                               << ".5"
                               << ".50" << false;
+        // The grid's editor leaves no cell at or below zero; neither does the box.
+        QTest::newRow("huge negative") << january << "-1E38"
+                                       << "-1E38"
+                                       << "" << false;
+        QTest::newRow("overflowing negative") << january << "-9E307"
+                                              << "-9E307"
+                                              << "" << false;
+        QTest::newRow("zero") << january << "0"
+                              << "0"
+                              << "" << false;
+        QTest::newRow("huge") << january << "1E38"
+                              << "9999.99"
+                              << "9999.99" << true;
         QTest::newRow("name cut at comma") << item << "Rent,x"
                                            << "Rent"
                                            << "Rent" << false;

@@ -249,6 +249,22 @@ private Q_SLOTS:
         QVERIFY(model.isModified());
         QVERIFY(QFileInfo(folder.filePath("2007.Fil")).isDir());
     }
+
+    // Quotes and over-long texts are changed as the file is read, and told once.
+    void oddTextsAreToldOnceNamingTheFile()
+    {
+        QTemporaryDir dir;
+        QFile file(QDir(dir.path()).filePath(QStringLiteral("2007.Fil")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("O\"Brien,12\r\n\"" + QByteArray(40, 'x') + "\"\r\n");
+        file.close();
+        BudgetModel model;
+        const BudgetModel::LoadOutcome outcome = model.load(QDir(dir.path()), 2007);
+        QCOMPARE(outcome.notices.size(), 1);
+        QVERIFY(outcome.notices.first().text.startsWith(QDir::toNativeSeparators(file.fileName())));
+        QCOMPARE(model.text(0, 0), QStringLiteral("O'Brien"));
+        QCOMPARE(model.text(0, 2), QString(24, u'x'));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestBudgetModel)

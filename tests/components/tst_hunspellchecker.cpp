@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace tq;
 
@@ -131,6 +132,25 @@ private Q_SLOTS:
         c.check(QStringLiteral("Zorblax fees"));
         QCOMPARE(c.checker->dialogs, 0);
         QVERIFY(c.checker->dictionaryLoaded());
+    }
+
+    // Adding keeps every other line as it was, and never replaces a list it could not read.
+    void addingKeepsTheRestOfTheList()
+    {
+        QTemporaryDir dir;
+        const QString path = QDir(dir.path()).filePath(PersonalWords::fileName());
+        QFile list(path);
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("Caf\xE9\nZed");
+        list.close();
+        QVERIFY(PersonalWords(path).add(QStringLiteral("Zorblax")));
+        QVERIFY(list.open(QIODevice::ReadOnly));
+        QCOMPARE(list.readAll(), QByteArray("Caf\xE9\nZed\nZorblax\n"));
+
+        const QString pipe = QDir(dir.path()).filePath(QStringLiteral("pipe.txt"));
+        QCOMPARE(::mkfifo(qPrintable(pipe), 0600), 0);
+        QVERIFY(!PersonalWords(pipe).add(QStringLiteral("Zorblax")));
+        QVERIFY(!QFileInfo(pipe).isFile());
     }
 
     void textsWithoutWordsNeedNoDictionary()

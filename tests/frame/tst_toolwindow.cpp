@@ -236,6 +236,21 @@ private Q_SLOTS:
         QCOMPARE(launcher->frameGeometry(), maximised);
     }
 
+    // The code that asked goes on with the window afterwards: it must still be there.
+    void noClosePathReachesTheWindowWhileAPromptIsUp_data() { addCloseRows(); }
+    void noClosePathReachesTheWindowWhileAPromptIsUp()
+    {
+        QFETCH(QString, closePath);
+        QPointer<DemoWindow> w = open();
+        t->prompter.whileNextPromptShows([&] { tryClosing(w, closePath); });
+        t->prompter.answer(Button::Cancel);
+        action(w, QStringLiteral("mOC"))->trigger();
+        QVERIFY(w && w->isVisible());
+
+        tryClosing(w, closePath);
+        QVERIFY(!w || !w->isVisible());
+    }
+
     void defaultColourChoice_data()
     {
         QTest::addColumn<QColor>("systemFace");

@@ -54,8 +54,10 @@ const QRegularExpression &guiInclude()
 
 const QRegularExpression &directCall()
 {
-    static const QRegularExpression re(QStringLiteral(
-        "QMessageBox::|QInputDialog::get|QColorDialog::getColor|QFontDialog::getFont|QDate::currentDate|QDateTime::currentDateTime"));
+    static const QRegularExpression re(
+        QStringLiteral("QMessageBox::|QInputDialog::get|\\bQ(Color|Font|File|Print|PageSetup|PrintPreview|"
+                       "Progress)Dialog\\b|"
+                       "(\\.|->)exec\\(\\s*\\)|QDate::currentDate|QDateTime::currentDateTime"));
     return re;
 }
 
@@ -169,6 +171,16 @@ private Q_SLOTS:
         QTest::newRow("clock in a window") << "budget/budget1.cpp" << "auto d = QDate::currentDate();";
         QTest::newRow("bare yield in a window") << "actuarial/actua1.cpp" << "QCoreApplication::processEvents();";
         QTest::newRow("input box in a window") << "app/startfrm.cpp" << "QInputDialog::getText(";
+        QTest::newRow("dialog run outside the seam") << "budget/budget1.cpp"
+                                                     << "dialog.exec();";
+        QTest::newRow("dialog pointer run outside the seam") << "components/hunspellchecker.cpp"
+                                                             << "d->exec();";
+        QTest::newRow("file dialog") << "budget/budget1.cpp"
+                                     << "QFileDialog::getSaveFileName(this";
+        QTest::newRow("print dialog") << "frame/reportpreview.cpp"
+                                      << "QPrintDialog dialog(&printer, this);";
+        QTest::newRow("page setup dialog") << "frame/reportpreview.cpp"
+                                           << "QPageSetupDialog setup(&printer);";
         // Built from two pieces so that searches of the tree do not find the sample itself.
         QTest::newRow("document reference") << "app/startfrm.cpp"
                                             << QStringLiteral("// as Par"

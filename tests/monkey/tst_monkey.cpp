@@ -1,12 +1,14 @@
 // Random clicks, right-clicks and keys on every window the launcher opens,
 // with every prompt answered at random. It passes when nothing crashes and
-// the sanitizers report nothing; a failing run repeats with the same seed.
+// the sanitizers report nothing. TQ_MONKEY_SEED and TQ_MONKEY_EVENTS (per
+// window) choose the run; the seed is printed, so a failing run repeats.
 #include "app/registertools.h"
 #include "app/startfrm.h"
 #include "app/toolopener.h"
 #include "fakes.h"
 #include "windowdriver.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -22,8 +24,23 @@ namespace {
 // The launcher's actions that open a window; a new window is one more line.
 const char *const windowActions[] = {"mFHBud", "mFLCalc", "mFHCalc", "mFAct", "mFCal", "mHA"};
 
-constexpr quint32 seed = 20070314;
-constexpr int eventsPerWindow = 500;
+quint32 seed()
+{
+    bool ok = false;
+    const quint32 chosen = qEnvironmentVariable("TQ_MONKEY_SEED").toUInt(&ok);
+    return ok ? chosen : 20070314;
+}
+
+int eventsPerWindow()
+{
+    bool ok = false;
+    const int chosen = qEnvironmentVariableIntValue("TQ_MONKEY_EVENTS", &ok);
+    return ok && chosen > 0 ? chosen : 500;
+}
+
+// Commands that open a dialog or panel over a window (where the window has
+// them): the monkey then reaches for the window behind it.
+const char *const openers[] = {"Command15", "mOSpell", "Command8", "mOT", "mOGB"};
 
 struct KeyStroke {
     Qt::Key key;
@@ -60,11 +77,20 @@ const KeyStroke keys[] = {
 class Monkey
 {
 public:
-    explicit Monkey(QRandomGenerator &random) : m_random(random) {}
+    Monkey(QRandomGenerator &random, ScriptedPrompter &prompter) : m_random(random), m_prompter(prompter) {}
 
     // One random event on a visible child of `window` (or on an open menu).
     void act(QWidget *window)
     {
+        if (roll(10) == 0) // some prompt to come finds a close path tried under it
+            m_prompter.whileNextPromptShows([this, w = QPointer(window)] {
+                if (w)
+                    tryClosing(w, randomClosePath());
+            });
+        if (roll(25) == 0) {
+            openSomething(window);
+            return;
+        }
         if (QWidget *popup = QApplication::activePopupWidget()) {
             if (roll(2) == 0) {
                 popup->close();
@@ -92,6 +118,19 @@ public:
 
 private:
     int roll(int bound) { return int(m_random.bounded(bound)); }
+    QString randomClosePath() { return closePathNames().at(roll(int(closePathNames().size()))); }
+
+    void openSomething(QWidget *window)
+    {
+        const QString name = QString::fromLatin1(openers[roll(int(std::size(openers)))]);
+        if (auto *action = window->findChild<QAction *>(name))
+            action->trigger();
+        else if (auto *button = window->findChild<QAbstractButton *>(name); button && button->isVisible())
+            button->click();
+        QPointer guard(window);
+        if (guard && roll(2) == 0)
+            tryClosing(window, randomClosePath());
+    }
 
     QWidget *randomChild(QWidget *window)
     {
@@ -103,6 +142,7 @@ private:
     }
 
     QRandomGenerator &m_random;
+    ScriptedPrompter &m_prompter;
 };
 
 // Triggers the launcher's action and returns the window it shows.
@@ -124,6 +164,8 @@ class TestMonkey : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { qInfo("TQ_MONKEY_SEED=%u TQ_MONKEY_EVENTS=%d", seed(), eventsPerWindow()); }
+
     void randomEventsOnEveryWindow_data()
     {
         QTest::addColumn<QString>("action");
@@ -135,16 +177,16 @@ private Q_SLOTS:
         QFETCH(QString, action);
         TestProgram t;
         useSmallerDisplay(t.program);
-        t.prompter.answerAtRandom(seed);
+        t.prompter.answerAtRandom(seed());
         ToolOpener tools(t.program);
         registerTools(tools);
         Startfrm launcher(t.program, tools);
         launcher.start();
-        QRandomGenerator random(seed + qHash(action));
-        Monkey monkey(random);
+        QRandomGenerator random(seed() + qHash(action));
+        Monkey monkey(random, t.prompter);
 
         QPointer<QWidget> window;
-        for (int i = 0; i < eventsPerWindow; ++i) {
+        for (int i = 0, events = eventsPerWindow(); i < events; ++i) {
             if (!window || !window->isVisible()) { // at first, and after a random Exit
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                 window = openFrom(launcher, action);

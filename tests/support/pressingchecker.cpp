@@ -7,8 +7,10 @@
 
 namespace tq::test {
 
-void PressingChecker::runDialog(QDialog &dialog)
+int SpellDialogPresser::showDialog(QDialog &dialog)
 {
+    if (dialog.objectName() != u"SpellDialog")
+        return m_others.runDialog(dialog);
     ++dialogs;
     auto &spell = static_cast<SpellDialog &>(dialog);
     const auto *list = findNamed<QListWidget>(&dialog, QStringLiteral("lstSuggestions"));
@@ -22,6 +24,7 @@ void PressingChecker::runDialog(QDialog &dialog)
         suggestionsShown << suggestions;
         clickButton(&dialog, button);
     }
+    return dialog.result();
 }
 
 } // namespace tq::test

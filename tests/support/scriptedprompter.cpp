@@ -1,10 +1,45 @@
 #include "scriptedprompter.h"
 
+#include <QApplication>
 #include <QTest>
 
 namespace tq::test {
 
-ScriptedPrompter::~ScriptedPrompter() = default;
+namespace {
+
+void closeUnexpectedDialog()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal)
+        return;
+    QTest::qFail(qPrintable(QStringLiteral("unexpected modal dialog %1 \"%2\" (outside the prompter)")
+                                .arg(modal->objectName(), modal->windowTitle())),
+                 __FILE__, __LINE__);
+    if (auto *dialog = qobject_cast<QDialog *>(modal))
+        dialog->reject();
+    else
+        modal->close();
+}
+
+} // namespace
+
+ScriptedPrompter::ScriptedPrompter()
+{
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return;
+    m_modalWatch = std::make_unique<QTimer>();
+    m_modalWatch->setInterval(500);
+    QObject::connect(m_modalWatch.get(), &QTimer::timeout, m_modalWatch.get(), &closeUnexpectedDialog);
+    m_modalWatch->start();
+}
+
+ScriptedPrompter::~ScriptedPrompter()
+{
+    if (QTest::currentTestFunction())
+        verifyAllUsed();
+    else if (!m_answers.isEmpty())
+        qCritical("%d scripted answer(s) left unused", int(m_answers.size()));
+}
 
 template <typename T>
 std::optional<T> ScriptedPrompter::take(const char *what, const QString &context)
@@ -26,6 +61,13 @@ void ScriptedPrompter::verifyAllUsed()
     }
 }
 
+void ScriptedPrompter::record(const Prompt &prompt)
+{
+    prompts.append(prompt);
+    if (const auto act = std::exchange(m_during, {}))
+        act();
+}
+
 QStringList ScriptedPrompter::texts() const
 {
     QStringList out;
@@ -34,9 +76,9 @@ QStringList ScriptedPrompter::texts() const
     return out;
 }
 
-Button ScriptedPrompter::message(QWidget *, const Message &m)
+Button ScriptedPrompter::showMessage(QWidget *, const Message &m)
 {
-    prompts.append({Prompt::Kind::Message, m.title, m.text, m.icon, m.buttons, m.defaultButton, {}, {}, {}});
+    record({Prompt::Kind::Message, m.title, m.text, m.icon, m.buttons, m.defaultButton, {}, {}, {}});
     if (randomNext()) {
         QList<Button> offered;
         for (Button b : {Button::Ok, Button::Cancel, Button::Yes, Button::No})
@@ -50,14 +92,15 @@ Button ScriptedPrompter::message(QWidget *, const Message &m)
     return take<Button>("message", m.title + QStringLiteral(": ") + m.text).value_or(Button::Cancel);
 }
 
-QString ScriptedPrompter::input(QWidget *, const QString &title, const QString &prompt, const QString &initial)
+QString ScriptedPrompter::showInput(QWidget *, const QString &title, const QString &prompt,
+                                    const QString &initial)
 {
     Prompt p;
     p.kind = Prompt::Kind::Input;
     p.title = title;
     p.text = prompt;
     p.initialText = initial;
-    prompts.append(p);
+    record(p);
     if (randomNext()) {
         const QStringList texts{QString(), initial, QStringLiteral("Smith"),
                                 QStringLiteral("12345678901234567890"),
@@ -67,24 +110,24 @@ QString ScriptedPrompter::input(QWidget *, const QString &title, const QString &
     return take<QString>("input", title).value_or(QString());
 }
 
-std::optional<QColor> ScriptedPrompter::colour(QWidget *, const QColor &initial)
+std::optional<QColor> ScriptedPrompter::showColour(QWidget *, const QColor &initial)
 {
     Prompt p;
     p.kind = Prompt::Kind::Colour;
     p.initialColour = initial;
-    prompts.append(p);
+    record(p);
     if (randomNext())
         return roll(3) == 0 ? std::nullopt : std::optional(QColor::fromRgb(m_random->generate() & 0xFFFFFF));
     const auto a = take<ColourAnswer>("colour dialog", QString());
     return a ? a->c : std::nullopt;
 }
 
-std::optional<FontChoice> ScriptedPrompter::font(QWidget *, const FontChoice &initial)
+std::optional<FontChoice> ScriptedPrompter::showFont(QWidget *, const FontChoice &initial)
 {
     Prompt p;
     p.kind = Prompt::Kind::Font;
     p.initialFont = initial;
-    prompts.append(p);
+    record(p);
     if (randomNext()) {
         FontChoice chosen = initial;
         chosen.pointSize = 1 + roll(100);
@@ -95,46 +138,46 @@ std::optional<FontChoice> ScriptedPrompter::font(QWidget *, const FontChoice &in
     return a ? a->f : std::nullopt;
 }
 
-bool ScriptedPrompter::pageSetup(QWidget *, QPrinter &)
+bool ScriptedPrompter::showPageSetup(QWidget *, QPrinter &)
 {
     Prompt p;
     p.kind = Prompt::Kind::PageSetup;
-    prompts.append(p);
+    record(p);
     if (randomNext())
         return roll(2) == 0;
     return take<bool>("page setup", QString()).value_or(false);
 }
 
-bool ScriptedPrompter::printDialog(QWidget *, QPrinter &)
+bool ScriptedPrompter::showPrintDialog(QWidget *, QPrinter &)
 {
     Prompt p;
     p.kind = Prompt::Kind::PrintDialog;
-    prompts.append(p);
+    record(p);
     if (randomNext())
         return false;
     return take<bool>("print dialog", QString()).value_or(false);
 }
 
-QString ScriptedPrompter::saveFileName(QWidget *, const QString &title, const QString &suggested, const QString &,
-                                       const QString &)
+QString ScriptedPrompter::showSaveFileName(QWidget *, const QString &title, const QString &suggested,
+                                           const QString &, const QString &)
 {
     Prompt p;
     p.kind = Prompt::Kind::SaveFile;
     p.title = title;
     p.initialText = suggested;
-    prompts.append(p);
+    record(p);
     if (randomNext())
         return {}; // a random path could land anywhere
     return take<QString>("file dialog", title).value_or(QString());
 }
 
-int ScriptedPrompter::runDialog(QDialog &dialog)
+int ScriptedPrompter::showDialog(QDialog &dialog)
 {
     Prompt p;
     p.kind = Prompt::Kind::Dialog;
     p.title = dialog.windowTitle();
     p.text = dialog.objectName();
-    prompts.append(p);
+    record(p);
     if (randomNext())
         return QDialog::Rejected; // a random user closes the program's own dialogs unused
     const auto script = take<DialogScript>("dialog", dialog.objectName());

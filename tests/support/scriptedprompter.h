@@ -7,7 +7,9 @@
 #include <QList>
 #include <QQueue>
 #include <QRandomGenerator>
+#include <QTimer>
 #include <functional>
+#include <memory>
 #include <variant>
 
 namespace tq::test {
@@ -28,6 +30,10 @@ struct Prompt {
 class ScriptedPrompter : public Prompter
 {
 public:
+    // A dialog that bypasses the prompter would wait for a user forever: one
+    // that stays up fails the running test and is closed.
+    ScriptedPrompter();
+    // Answers left unused fail the running test.
     ~ScriptedPrompter() override;
 
     void answer(Button b) { m_answers.enqueue(b); }
@@ -63,16 +69,21 @@ public:
     const Prompt &last() const { return prompts.constLast(); }
     QStringList texts() const;
 
-    Button message(QWidget *parent, const Message &message) override;
-    QString input(QWidget *parent, const QString &title, const QString &prompt,
-                  const QString &initial) override;
-    std::optional<QColor> colour(QWidget *parent, const QColor &initial) override;
-    std::optional<FontChoice> font(QWidget *parent, const FontChoice &initial) override;
-    bool pageSetup(QWidget *parent, QPrinter &printer) override;
-    bool printDialog(QWidget *parent, QPrinter &printer) override;
-    QString saveFileName(QWidget *parent, const QString &title, const QString &suggested, const QString &filter,
-                         const QString &suffix) override;
-    int runDialog(QDialog &dialog) override;
+    // Runs `act` while the next prompt of any kind is up, as a user who
+    // reaches for the window behind it would.
+    void whileNextPromptShows(std::function<void()> act) { m_during = std::move(act); }
+
+protected:
+    Button showMessage(QWidget *parent, const Message &message) override;
+    QString showInput(QWidget *parent, const QString &title, const QString &prompt,
+                      const QString &initial) override;
+    std::optional<QColor> showColour(QWidget *parent, const QColor &initial) override;
+    std::optional<FontChoice> showFont(QWidget *parent, const FontChoice &initial) override;
+    bool showPageSetup(QWidget *parent, QPrinter &printer) override;
+    bool showPrintDialog(QWidget *parent, QPrinter &printer) override;
+    QString showSaveFileName(QWidget *parent, const QString &title, const QString &suggested, const QString &filter,
+                             const QString &suffix) override;
+    int showDialog(QDialog &dialog) override;
 
 private:
     struct ColourAnswer { std::optional<QColor> c; };
@@ -84,6 +95,9 @@ private:
     int roll(int bound) { return int(m_random->bounded(bound)); }
     QQueue<Answer> m_answers;
     std::optional<QRandomGenerator> m_random;
+    std::function<void()> m_during;
+    std::unique_ptr<QTimer> m_modalWatch;
+    void record(const Prompt &prompt);
 };
 
 } // namespace tq::test

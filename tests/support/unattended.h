@@ -13,21 +13,21 @@ namespace tq {
 // Every prompt takes its default answer; dialogs count as cancelled.
 class DefaultAnswerPrompter : public Prompter
 {
-public:
-    Button message(QWidget *, const Message &m) override { return m.defaultButton; }
-    QString input(QWidget *, const QString &, const QString &, const QString &initial) override
+protected:
+    Button showMessage(QWidget *, const Message &m) override { return m.defaultButton; }
+    QString showInput(QWidget *, const QString &, const QString &, const QString &initial) override
     {
         return initial;
     }
-    std::optional<QColor> colour(QWidget *, const QColor &) override { return std::nullopt; }
-    std::optional<FontChoice> font(QWidget *, const FontChoice &) override { return std::nullopt; }
-    bool pageSetup(QWidget *, QPrinter &) override { return false; }
-    bool printDialog(QWidget *, QPrinter &) override { return false; }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &, const QString &) override
+    std::optional<QColor> showColour(QWidget *, const QColor &) override { return std::nullopt; }
+    std::optional<FontChoice> showFont(QWidget *, const FontChoice &) override { return std::nullopt; }
+    bool showPageSetup(QWidget *, QPrinter &) override { return false; }
+    bool showPrintDialog(QWidget *, QPrinter &) override { return false; }
+    QString showSaveFileName(QWidget *, const QString &, const QString &, const QString &, const QString &) override
     {
         return {};
     }
-    int runDialog(QDialog &) override { return QDialog::Rejected; }
+    int showDialog(QDialog &) override { return QDialog::Rejected; }
 };
 
 class SilentPlatform : public Platform

@@ -1,9 +1,13 @@
 #include "windowdriver.h"
 
+#include "frame/activitytoolbar.h"
+#include "frame/toolwindow.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QToolButton>
 
 namespace tq::test {
 
@@ -91,6 +95,40 @@ void replaceText(const QObject *root, const QString &boxName, const QString &key
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClicks(edit, keys);
+}
+
+const QStringList closePaths{QStringLiteral("exit menu"), QStringLiteral("Esc"), QStringLiteral("title bar"),
+                             QStringLiteral("top toolbar exit"), QStringLiteral("queued close")};
+
+const QStringList &closePathNames()
+{
+    return closePaths;
+}
+
+void addCloseRows()
+{
+    QTest::addColumn<QString>("closePath");
+    for (const QString &path : closePaths)
+        QTest::newRow(qPrintable(path)) << path;
+}
+
+void tryClosing(QWidget *window, const QString &closePath)
+{
+    auto *tool = qobject_cast<ToolWindow *>(window);
+    auto *exitItem = window->findChild<QAction *>(QStringLiteral("mOE"));
+    if (closePath == u"exit menu" && exitItem) {
+        exitItem->trigger();
+    } else if (closePath == u"Esc") {
+        QTest::keyClick(window, Qt::Key_Escape);
+    } else if (closePath == u"top toolbar exit" && tool) {
+        tool->topToolbar()->button(tool->topToolbar()->exitButton())->click();
+    } else if (closePath != u"queued close") { // the title bar, and windows without the item asked for
+        window->close();
+    } else {
+        queueClose(window);
+        QCoreApplication::sendPostedEvents(window, QEvent::MetaCall);
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace tq::test

@@ -77,4 +77,12 @@ inline void queueClose(QWidget *window)
     QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
 }
 
+// Every way a user, the launcher or the event queue closes a tool window, by
+// name ("exit menu", "Esc", "title bar", "top toolbar exit", "queued close");
+// each then lets pending deletions run, as the event loop
+// of a dialog would. `addCloseRows()` adds a QString column "closePath".
+const QStringList &closePathNames();
+void addCloseRows();
+void tryClosing(QWidget *window, const QString &closePath);
+
 } // namespace tq::test

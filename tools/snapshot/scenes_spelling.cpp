@@ -2,29 +2,25 @@
 #include "snapshot.h"
 
 #include "components/hunspellchecker.h"
+#include "unattended.h"
 
 #include <QDialog>
 
 namespace {
 
 // Photographs the dialog on its first misspelling and cancels the check.
-class PhotographedChecker : public tq::HunspellChecker
+class PhotographingPrompter : public tq::DefaultAnswerPrompter
 {
 public:
-    explicit PhotographedChecker(tq::snapshot::Context &ctx)
-        : tq::HunspellChecker(ctx.program.prompter, ctx.program.folder,
-                              QLocale(QLocale::English, QLocale::UnitedStates)),
-          m_ctx(ctx)
-    {
-    }
+    explicit PhotographingPrompter(tq::snapshot::Context &ctx) : m_ctx(ctx) {}
 
 protected:
-    void runDialog(QDialog &dialog) override
+    int showDialog(QDialog &dialog) override
     {
         dialog.show();
         QApplication::processEvents();
         m_ctx.save(&dialog, QStringLiteral("spelling-dialog"));
-        dialog.reject();
+        return QDialog::Rejected;
     }
 
 private:
@@ -35,7 +31,9 @@ private:
 
 TQ_SNAPSHOT_SCENE("spelling-dialog")
 {
-    PhotographedChecker checker(ctx);
+    PhotographingPrompter prompter(ctx);
+    tq::HunspellChecker checker(prompter, ctx.program.folder,
+                                QLocale(QLocale::English, QLocale::UnitedStates));
     checker.addPair(QStringLiteral("morgage"), QStringLiteral("mortgage"));
     checker.setText(QStringLiteral("Morgage payment"));
     checker.checkWithDialog();
