@@ -100,7 +100,7 @@ BudgetModel::LoadOutcome BudgetModel::loadFile(const QString &path)
         setAmounts();
         endResetModel();
         if (loaded.adjusted)
-            outcome.notices << yearfile::adjustedNotice(folder.filePath(yearfile::fileName(year)));
+            outcome.notices << yearfile::adjustedNotice(path);
         outcome.notices += recompute(0, budgetMonths - 1);
     }
     m_modified = false;

@@ -44,6 +44,11 @@ protected:
     {
         return m_others.printDialog(parent, printer);
     }
+    QString showSaveFileName(QWidget *parent, const QString &title, const QString &suggested, const QString &filter,
+                             const QString &suffix) override
+    {
+        return m_others.saveFileName(parent, title, suggested, filter, suffix);
+    }
     int showDialog(QDialog &dialog) override;
 
 private:
