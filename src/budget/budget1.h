@@ -96,7 +96,6 @@ private:
     BudgetMenus m_menus;
     Budget1Spelling m_spelling;
     Budget1Totals *m_totals = nullptr; // child of this window
-    ReportPreview *m_preview = nullptr;
     Budget1Colours *m_colours = nullptr; // child of this window
     int m_year = 0;
     bool m_yearChosen = false;

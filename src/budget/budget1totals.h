@@ -1,7 +1,10 @@
 #pragma once
 // The home budget window's totals panel: opening it over the grid, keeping it
 // filled while the figures change, and the commands it blocks while open.
+#include "frame/lazywidget.h"
+
 #include <QObject>
+#include <functional>
 
 namespace tq {
 
@@ -16,10 +19,13 @@ class Budget1Totals : public QObject
 {
     Q_OBJECT
 public:
-    // The panel is a child of `window`'s main panel, placed by the window.
-    Budget1Totals(Program &program, ToolWindow &window, BudgetModel &model, BudgetForm &form, BudgetMenus &menus);
+    // The panel is built on first use, a child of `window`'s main panel that
+    // `place` puts in its place.
+    Budget1Totals(Program &program, ToolWindow &window, BudgetModel &model, BudgetForm &form, BudgetMenus &menus,
+                  std::function<void(TotalsPanel *)> place);
 
-    TotalsPanel *panel() const { return m_panel; }
+    TotalsPanel *panel() { return m_panel.get(); }
+    TotalsPanel *panelIfBuilt() const { return m_panel.ifBuilt(); }
     // "&Totals (Yr)": opens the panel, or closes it when open.
     void toggle(int year);
     void close();
@@ -29,6 +35,7 @@ Q_SIGNALS:
     void printRequested();
 
 private:
+    TotalsPanel *build(const std::function<void(TotalsPanel *)> &place);
     void applyCommands();
 
     Program &m_program;
@@ -36,7 +43,7 @@ private:
     BudgetModel &m_model;
     BudgetForm &m_form;
     BudgetMenus &m_menus;
-    TotalsPanel *m_panel;
+    LazyWidget<TotalsPanel> m_panel;
 };
 
 } // namespace tq

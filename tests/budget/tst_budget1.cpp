@@ -535,8 +535,8 @@ private Q_SLOTS:
         saveSheet(sheet);
         open();
         const QString caption = w->statusText();
-        auto *panel = w->findChild<TotalsPanel *>();
         clickButton(w, QStringLiteral("Command8"));
+        auto *panel = w->findChild<TotalsPanel *>(); // built by its first opening
         QVERIFY(panel->isVisible());
         QCOMPARE(w->statusText(), QStringLiteral("Totals For Year"));
         QVERIFY(findAction(w, QStringLiteral("mOT"))->isChecked());
@@ -606,8 +606,8 @@ private Q_SLOTS:
     void gridColoursFromMenuAndSideButtons()
     {
         open();
-        auto *selector = w->findChild<GridBackgroundSelector *>();
         w->sideButton(1)->trigger();
+        auto *selector = w->findChild<GridBackgroundSelector *>(); // built by its first opening
         QVERIFY(selector->isVisible());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!selector->isVisible());
