@@ -26,6 +26,16 @@ const QColor activityTile(0x8a, 0x94, 0x9e);
 
 using Painter = std::function<void(QPainter &)>;
 
+// The sizes the tiles were designed at; between them a tile is drawn at the
+// next larger one and scaled down, so the toolbars keep the look they have always had.
+int drawingSize(int side)
+{
+    for (int designed : {16, 20, 24, 32, 48})
+        if (designed >= side)
+            return designed;
+    return side;
+}
+
 QPixmap paintTile(int size, const QColor &tile, const Painter &symbol)
 {
     QPixmap pixmap(size, size);
@@ -63,7 +73,10 @@ public:
         QPixmap pixmap;
         if (QPixmapCache::find(key, &pixmap))
             return pixmap;
-        pixmap = paintTile(side, m_tile, m_symbol);
+        const int drawn = drawingSize(side);
+        pixmap = paintTile(drawn, m_tile, m_symbol);
+        if (drawn != side)
+            pixmap = pixmap.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         if (mode != QIcon::Normal) {
             // Greyed as Qt greys the pixmaps of an ordinary icon.
             QStyleOption option;
