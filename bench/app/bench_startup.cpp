@@ -59,8 +59,8 @@ int waitForPaint(const FirstPaint &paint)
 }
 
 const std::map<QString, tq::ToolId> tools = {
-    {QStringLiteral("budget"), tq::ToolId::Budget},       {QStringLiteral("homecalc"), tq::ToolId::HomeCalc},
-    {QStringLiteral("loan"), tq::ToolId::Loan},           {QStringLiteral("actuarial"), tq::ToolId::Actuarial},
+    {QStringLiteral("budget"), tq::ToolId::Budget},   {QStringLiteral("homecalc"), tq::ToolId::HomeCalc},
+    {QStringLiteral("loan"), tq::ToolId::Loan},       {QStringLiteral("actuarial"), tq::ToolId::Actuarial},
     {QStringLiteral("scicalc"), tq::ToolId::SciCalc},
 };
 

@@ -84,7 +84,8 @@ Actua1::Actua1(Program &program, QWidget *launcher) : ToolWindow(program, launch
 
     attachReportPreview([this] {
         auto *preview = new ReportPreview(
-            ToolWindow::program(), {ToolId::Actuarial, 76, QStringLiteral(" Only Highlighted Data will Print")}, this);
+            ToolWindow::program(),
+            {ToolId::Actuarial, 76, QStringLiteral(" Only Highlighted Data will Print")}, this);
         preview->builder = [this](PrintDocument &doc) {
             ValueBlock block = currentBlock();
             block.block = m_printBlock;

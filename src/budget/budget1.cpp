@@ -127,11 +127,12 @@ Budget1::~Budget1()
 void Budget1::connectTotals()
 {
     const int overlay = addOverlay({nullptr, 0, false, [this] { m_totals->close(); }});
-    m_totals = new Budget1Totals(program(), *this, m_model, m_form, m_menus, [this, overlay](TotalsPanel *panel) {
-        placeInPanel(panel, {0, 0, budgetPanelWidth, budgetPanelHeight});
-        panel->hide(); // placing shows it
-        setOverlayPanel(overlay, panel);
-    });
+    m_totals =
+        new Budget1Totals(program(), *this, m_model, m_form, m_menus, [this, overlay](TotalsPanel *panel) {
+            placeInPanel(panel, {0, 0, budgetPanelWidth, budgetPanelHeight});
+            panel->hide(); // placing shows it
+            setOverlayPanel(overlay, panel);
+        });
     connect(m_totals, &Budget1Totals::closed, this, [this] {
         putCursor(cursorRow(), cursorColumn());
         m_form.grid->setFocus();
@@ -141,15 +142,15 @@ void Budget1::connectTotals()
 // The selector's design size over the panel's centre; Esc undoes a preview.
 void Budget1::connectColours()
 {
-    const int overlay = addOverlay({nullptr, 0, false, [this] { m_colours->selectorIfBuilt()->cancelIfShown(); }});
-    m_colours = new Budget1Colours(program(), *this, *m_form.grid, *m_totals,
-                                   [this, overlay](GridBackgroundSelector *selector) {
-                                       const QSize size = GridBackgroundSelector::designTwips();
-                                       placeInPanel(selector, {(budgetPanelWidth - size.width()) / 2,
-                                                               (budgetPanelHeight - size.height()) / 2,
-                                                               size.width(), size.height()});
-                                       setOverlayPanel(overlay, selector);
-                                   });
+    const int overlay =
+        addOverlay({nullptr, 0, false, [this] { m_colours->selectorIfBuilt()->cancelIfShown(); }});
+    m_colours = new Budget1Colours(
+        program(), *this, *m_form.grid, *m_totals, [this, overlay](GridBackgroundSelector *selector) {
+            const QSize size = GridBackgroundSelector::designTwips();
+            placeInPanel(selector, {(budgetPanelWidth - size.width()) / 2,
+                                    (budgetPanelHeight - size.height()) / 2, size.width(), size.height()});
+            setOverlayPanel(overlay, selector);
+        });
     connect(m_colours, &Budget1Colours::changed, this, [this] { markColoursChanged(); });
     connect(m_menus.gridBackground, &QAction::triggered, this, [this] { m_colours->selector()->toggle(); });
     connect(m_menus.gridText, &QAction::triggered, &m_colours->colours(), &BudgetGridColours::chooseTextColour);
@@ -253,15 +254,15 @@ void Budget1::connectCommands()
 
 void Budget1::openReport()
 {
-    reportPreview()->open(
-        budgetGridDocument(program(), m_model, [this] { return m_year; }, m_form.grid->font().family()));
+    reportPreview()->open(budgetGridDocument(
+        program(), m_model, [this] { return m_year; }, m_form.grid->font().family()));
 }
 
 void Budget1::printTotals()
 {
-    reportPreview()->open(budgetTotalsDocument(program(), m_totals->panel()->totals(),
-                                         [this] { return m_form.yearBox->currentText(); },
-                                         m_form.grid->font().family()));
+    reportPreview()->open(budgetTotalsDocument(
+        program(), m_totals->panel()->totals(), [this] { return m_form.yearBox->currentText(); },
+        m_form.grid->font().family()));
 }
 
 void Budget1::onCustomSideButton(int number)

@@ -30,7 +30,8 @@ Q_SIGNALS:
     void changed(); // the window's colour question then covers the grid colours
 
 private:
-    GridBackgroundSelector *build(ToolWindow &window, const std::function<void(GridBackgroundSelector *)> &place);
+    GridBackgroundSelector *build(ToolWindow &window,
+                                  const std::function<void(GridBackgroundSelector *)> &place);
 
     BudgetGridColours m_colours;
     LazyWidget<GridBackgroundSelector> m_selector;

@@ -21,8 +21,8 @@ class Budget1Totals : public QObject
 public:
     // The panel is built on first use, a child of `window`'s main panel that
     // `place` puts in its place.
-    Budget1Totals(Program &program, ToolWindow &window, BudgetModel &model, BudgetForm &form, BudgetMenus &menus,
-                  std::function<void(TotalsPanel *)> place);
+    Budget1Totals(Program &program, ToolWindow &window, BudgetModel &model, BudgetForm &form,
+                  BudgetMenus &menus, std::function<void(TotalsPanel *)> place);
 
     TotalsPanel *panel() { return m_panel.get(); }
     TotalsPanel *panelIfBuilt() const { return m_panel.ifBuilt(); }

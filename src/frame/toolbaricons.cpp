@@ -256,7 +256,8 @@ QColor tileFor(Glyph glyph)
 
 QIcon ToolbarIcons::glyph(Glyph glyph)
 {
-    return tileIcon(QString::number(int(glyph)), tileFor(glyph), [glyph](QPainter &p) { symbolFor(glyph, p); });
+    return tileIcon(QString::number(int(glyph)), tileFor(glyph),
+                    [glyph](QPainter &p) { symbolFor(glyph, p); });
 }
 
 QIcon ToolbarIcons::activity(const QString &letters)
