@@ -109,14 +109,15 @@ int runChild(int argc, char **argv)
     opening.start();
     program.platform.setBusy(true); // as the launcher's menu does before opening
     paint.only = opener.open(tool->second, &launcher);
+    const double built = opening.nsecsElapsed() / 1e6;
     const int toolPainted = waitForPaint(paint);
-    std::printf("%.3f\n", opening.nsecsElapsed() / 1e6);
+    std::printf("%.3f %.3f\n", opening.nsecsElapsed() / 1e6, built);
     return toolPainted;
 }
 
 struct ChildRun {
     double wallMs;
-    double printed; // what the child printed: opening milliseconds or resident KiB
+    QList<double> printed; // opening and building milliseconds, or resident KiB
 };
 
 ChildRun runChildProcess(const QString &self, const QString &kind, const QString &folder)
@@ -129,7 +130,10 @@ ChildRun runChildProcess(const QString &self, const QString &kind, const QString
     const double wall = timer.nsecsElapsed() / 1e6;
     if (child.exitCode() != 0)
         std::fprintf(stderr, "%s start-up never painted its window\n", qPrintable(kind));
-    return {wall, child.readAllStandardOutput().trimmed().toDouble()};
+    QList<double> printed;
+    for (const QByteArray &number : child.readAllStandardOutput().simplified().split(' '))
+        printed << number.toDouble();
+    return {wall, printed};
 }
 
 double median(QList<double> v)
@@ -158,14 +162,17 @@ int main(int argc, char **argv)
                     folder.path()); // warm the file cache; creates the settings files
     runChildProcess(self, QStringLiteral("minimal"), folder.path());
     QList<double> minimal, launcher, resident;
-    std::map<QString, QList<double>> opening;
+    std::map<QString, QList<double>> opening, building; // building: until the window is built, not shown
     for (int i = 0; i < runs; ++i) {
         minimal << runChildProcess(self, QStringLiteral("minimal"), folder.path()).wallMs;
         const ChildRun l = runChildProcess(self, QStringLiteral("launcher"), folder.path());
         launcher << l.wallMs;
-        resident << l.printed;
-        for (const auto &[name, id] : tools)
-            opening[name] << runChildProcess(self, name, folder.path()).printed;
+        resident << l.printed.value(0);
+        for (const auto &[name, id] : tools) {
+            const ChildRun t = runChildProcess(self, name, folder.path());
+            opening[name] << t.printed.value(0);
+            building[name] << t.printed.value(1);
+        }
     }
     const double m = median(minimal), l = median(launcher);
     std::printf("start-up, median of %d runs: bare Qt Widgets %.1f ms, launcher %.1f ms, ratio %.2f (target "
@@ -173,8 +180,8 @@ int main(int argc, char **argv)
                 runs, m, l, l / m, median(resident) / 1024);
     for (const auto &[name, times] : opening) {
         const double t = median(times);
-        std::printf("opening %-9s %.1f ms, %.2f of the launcher's start-up (target at most %.2f)\n",
-                    qPrintable(name), t, t / l, name == QStringLiteral("budget") ? 0.35 : 0.30);
+        std::printf("opening %-9s %.1f ms (built in %.1f), %.2f of the launcher's start-up (target at most %.2f)\n",
+                    qPrintable(name), t, median(building[name]), t / l, name == QStringLiteral("budget") ? 0.35 : 0.30);
     }
     return 0;
 }
