@@ -3,37 +3,26 @@
 #include "budget/budget1.h"
 #include "budget/yearfile.h"
 #include "components/grid.h"
-#include "components/program.h"
-#include "fullyear.h"
-#include "unattended.h"
+#include "fullyearprogram.h"
 
 #include <QApplication>
+#include <QPixmapCache>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 using namespace tq;
+using tq::bench::FullYearProgram;
 
 namespace {
 
-struct FullYearProgram {
-    QTemporaryDir dir;
-    DefaultAnswerPrompter prompter;
-    SilentPlatform platform;
-    PinnedClock clock; // 2007
-    Program program{QDir(dir.path()), prompter, platform, clock};
-    QWidget launcher;
-    FullYearProgram()
-    {
-        program.state.displayMode = DisplayMode::Smaller;
-        program.state.launcherGeometry = QRect(0, 0, 800, 600);
-        yearfile::save(program.folder, 2007, bench::fullYear());
-    }
-};
-
+// As the first window of a program: no toolbar icon painted yet.
 void openOnFullYear(benchmark::State &state)
 {
     FullYearProgram p;
     for (auto _ : state) {
+        state.PauseTiming();
+        QPixmapCache::clear();
+        state.ResumeTiming();
         auto *window = new Budget1(p.program, &p.launcher);
         window->show();
         QApplication::processEvents();

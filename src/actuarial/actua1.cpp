@@ -82,15 +82,18 @@ Actua1::Actua1(Program &program, QWidget *launcher) : ToolWindow(program, launch
     font.strikeOut = false;
     font.colour = m_inputs->amountBox()->palette().color(QPalette::Text);
 
-    m_preview = new ReportPreview(
-        program, {ToolId::Actuarial, 76, QStringLiteral(" Only Highlighted Data will Print")}, this);
-    m_preview->builder = [this](PrintDocument &doc) {
-        ValueBlock block = currentBlock();
-        block.block = m_printBlock;
-        doc.setTextColour(m_grid->textColor());
-        buildActuarialReport(doc, block);
-    };
-    attachReportPreview(m_preview);
+    attachReportPreview([this] {
+        auto *preview = new ReportPreview(
+            ToolWindow::program(),
+            {ToolId::Actuarial, 76, QStringLiteral(" Only Highlighted Data will Print")}, this);
+        preview->builder = [this](PrintDocument &doc) {
+            ValueBlock block = currentBlock();
+            block.block = m_printBlock;
+            doc.setTextColour(m_grid->textColor());
+            buildActuarialReport(doc, block);
+        };
+        return preview;
+    });
 
     for (QWidget *w : m_inputs->panels())
         installContextPopup(w);
@@ -251,7 +254,7 @@ void Actua1::openReport()
     m_printBlock = currentBlock().block;
     if (limitPrintedColumns(m_printBlock))
         program().prompter.message(this, printRestrictionMessage());
-    m_preview->open();
+    reportPreview()->open();
 }
 
 void Actua1::onActivated()

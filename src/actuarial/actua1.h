@@ -52,7 +52,6 @@ private:
     Grid *m_grid = nullptr;
     std::unique_ptr<ActuarialGrid> m_table;
     QLabel *m_label1 = nullptr;
-    ReportPreview *m_preview = nullptr;
     GridBlock m_printBlock;
     std::optional<ValueTable> m_values; // the table the grid shows, copied and printed from
     float m_corner = 0;

@@ -125,10 +125,13 @@ Budget1::~Budget1()
     for (QObject *sender : std::initializer_list<QObject *>{qApp, m_form.yearBox, m_form.grid, m_form.editBox,
                                                             m_form.monthly, &m_model})
         sender->disconnect(this);
-    m_totals->panel()->disconnect(m_totals);
+    if (TotalsPanel *totals = m_totals->panelIfBuilt())
+        totals->disconnect(m_totals);
     m_colours->colours().disconnect(m_colours);
-    m_colours->selector()->disconnect(m_colours);
-    m_colours->selector()->hideSelector();
+    if (GridBackgroundSelector *selector = m_colours->selectorIfBuilt()) {
+        selector->disconnect(m_colours);
+        selector->hideSelector();
+    }
 }
 
 // ---- wiring -------------------------------------------------------------------
@@ -136,11 +139,14 @@ Budget1::~Budget1()
 // Esc closes the totals panel before it reaches any later overlay.
 void Budget1::connectTotals()
 {
-    m_totals = new Budget1Totals(program(), *this, m_model, m_form, m_menus);
-    placeInPanel(m_totals->panel(), {0, 0, budgetPanelWidth, budgetPanelHeight});
-    m_totals->panel()->hide(); // placing shows it
-    addOverlay({m_totals->panel(), 0, false, [this] { m_totals->close(); }});
-    installGridPopup(m_totals->panel()->itemList());
+    const int overlay = addOverlay({nullptr, 0, false, [this] { m_totals->close(); }});
+    m_totals =
+        new Budget1Totals(program(), *this, m_model, m_form, m_menus, [this, overlay](TotalsPanel *panel) {
+            placeInPanel(panel, {0, 0, budgetPanelWidth, budgetPanelHeight});
+            panel->hide(); // placing shows it
+            setOverlayPanel(overlay, panel);
+            installGridPopup(panel->itemList());
+        });
     connect(m_totals, &Budget1Totals::closed, this, [this] {
         putCursor(cursorRow(), cursorColumn());
         m_form.grid->setFocus();
@@ -150,13 +156,15 @@ void Budget1::connectTotals()
 // The selector's design size over the panel's centre; Esc undoes a preview.
 void Budget1::connectColours()
 {
-    m_colours = new Budget1Colours(program(), *this, *m_form.grid, *m_totals->panel());
-    GridBackgroundSelector *selector = m_colours->selector();
-    const QSize size = GridBackgroundSelector::designTwips();
-    placeInPanel(selector, {(budgetPanelWidth - size.width()) / 2, (budgetPanelHeight - size.height()) / 2,
-                            size.width(), size.height()});
-    selector->hide();
-    addOverlay({selector, 0, false, [selector] { selector->cancelIfShown(); }});
+    const int overlay =
+        addOverlay({nullptr, 0, false, [this] { m_colours->selectorIfBuilt()->cancelIfShown(); }});
+    m_colours = new Budget1Colours(
+        program(), *this, *m_form.grid, *m_totals, [this, overlay](GridBackgroundSelector *selector) {
+            const QSize size = GridBackgroundSelector::designTwips();
+            placeInPanel(selector, {(budgetPanelWidth - size.width()) / 2,
+                                    (budgetPanelHeight - size.height()) / 2, size.width(), size.height()});
+            setOverlayPanel(overlay, selector);
+        });
     connect(m_colours, &Budget1Colours::changed, this, [this] { markColoursChanged(); });
     connect(m_menus.gridBackground, &QAction::triggered, this, &Budget1::toggleBackgroundSelector);
     connect(m_menus.gridText, &QAction::triggered, &m_colours->colours(), &BudgetGridColours::chooseTextColour);
@@ -171,8 +179,7 @@ void Budget1::storeColourChoice()
 // After the totals panel's overlay: Esc closes that panel first.
 void Budget1::connectPreview()
 {
-    m_preview = makeBudgetPreview(program(), this);
-    attachReportPreview(m_preview);
+    attachReportPreview([this] { return makeBudgetPreview(program(), this); });
     connect(m_totals, &Budget1Totals::printRequested, this, &Budget1::printTotals);
     // Opening the Options menu took the insert button away with "&Delete Row";
     // printing from the menu gives it back, and the caption, once the preview is up.
@@ -274,15 +281,15 @@ void Budget1::connectCommands()
 
 void Budget1::openReport()
 {
-    m_preview->open(
-        budgetGridDocument(program(), m_model, [this] { return m_year; }, m_form.grid->font().family()));
+    reportPreview()->open(budgetGridDocument(
+        program(), m_model, [this] { return m_year; }, m_form.grid->font().family()));
 }
 
 void Budget1::printTotals()
 {
-    m_preview->open(budgetTotalsDocument(program(), m_totals->panel()->totals(),
-                                         [this] { return m_form.yearBox->currentText(); },
-                                         m_form.grid->font().family()));
+    reportPreview()->open(budgetTotalsDocument(
+        program(), m_totals->panel()->totals(), [this] { return m_form.yearBox->currentText(); },
+        m_form.grid->font().family()));
 }
 
 // Sixteen pictures load before the selector shows.
@@ -495,7 +502,10 @@ void Budget1::copyToClipboard()
 
 void Budget1::showTotals()
 {
-    m_totals->toggle(m_year, [this] { m_colours->selector()->cancelIfShown(); });
+    m_totals->toggle(m_year, [this] {
+        if (GridBackgroundSelector *selector = m_colours->selectorIfBuilt())
+            selector->cancelIfShown();
+    });
 }
 
 void Budget1::checkSpelling()

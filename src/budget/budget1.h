@@ -103,7 +103,6 @@ private:
     Budget1Spelling m_spelling;
     Budget1Totals *m_totals = nullptr;  // child of this window
     BudgetGridFit *m_gridFit = nullptr; // child of the grid
-    ReportPreview *m_preview = nullptr;
     Budget1Colours *m_colours = nullptr; // child of this window
     int m_year = 0;
     bool m_yearChosen = false;

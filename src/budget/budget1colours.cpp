@@ -1,5 +1,6 @@
 #include "budget/budget1colours.h"
 
+#include "budget/budget1totals.h"
 #include "budget/gridbackgroundselector.h"
 #include "budget/totalspanel.h"
 #include "components/grid.h"
@@ -7,18 +8,31 @@
 
 namespace tq {
 
-Budget1Colours::Budget1Colours(Program &program, ToolWindow &window, Grid &grid, TotalsPanel &totals)
+Budget1Colours::Budget1Colours(Program &program, ToolWindow &window, Grid &grid, Budget1Totals &totals,
+                               std::function<void(GridBackgroundSelector *)> place)
     : QObject(&window), m_colours(program, grid, &window),
-      m_selector(new GridBackgroundSelector(m_colours, window.mainPanel()))
+      m_selector([this, &window, place = std::move(place)] { return build(window, place); })
 {
-    m_selector->hide();
-    const auto showStatus = [&window](const QString &text) { window.setStatusText(text); };
-    connect(&m_colours, &BudgetGridColours::statusText, this, showStatus);
-    connect(m_selector, &GridBackgroundSelector::statusText, this, showStatus);
+    connect(&m_colours, &BudgetGridColours::statusText, this,
+            [&window](const QString &text) { window.setStatusText(text); });
     connect(&m_colours, &BudgetGridColours::changed, this, &Budget1Colours::changed);
-    connect(&m_colours, &BudgetGridColours::textColourChanged, this,
-            [&totals](const QColor &colour) { totals.itemList()->setTextColor(colour); });
+    // A totals panel not built yet takes the grid's colours when it opens.
+    connect(&m_colours, &BudgetGridColours::textColourChanged, this, [&totals](const QColor &colour) {
+        if (TotalsPanel *panel = totals.panelIfBuilt())
+            panel->itemList()->setTextColor(colour);
+    });
     m_colours.load();
+}
+
+GridBackgroundSelector *Budget1Colours::build(ToolWindow &window,
+                                              const std::function<void(GridBackgroundSelector *)> &place)
+{
+    auto *selector = new GridBackgroundSelector(m_colours, window.mainPanel());
+    connect(selector, &GridBackgroundSelector::statusText, this,
+            [&window](const QString &text) { window.setStatusText(text); });
+    place(selector);
+    selector->hide();
+    return selector;
 }
 
 } // namespace tq

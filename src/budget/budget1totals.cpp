@@ -18,52 +18,63 @@ constexpr int backgroundSideButton = 1;
 }
 
 Budget1Totals::Budget1Totals(Program &program, ToolWindow &window, BudgetModel &model, BudgetForm &form,
-                             BudgetMenus &menus)
+                             BudgetMenus &menus, std::function<void(TotalsPanel *)> place)
     : QObject(&window), m_program(program), m_window(window), m_model(model), m_form(form), m_menus(menus),
-      m_panel(new TotalsPanel(window.mainPanel()))
+      m_panel([this, place = std::move(place)] { return build(place); })
 {
     m_menus.totals->setCheckable(true);
-    connect(m_panel, &TotalsPanel::commandsChanged, this, &Budget1Totals::applyCommands);
-    connect(m_panel, &TotalsPanel::closed, this, &Budget1Totals::closed);
-    connect(m_panel, &TotalsPanel::printRequested, this, &Budget1Totals::printRequested);
-    connect(&m_model, &BudgetModel::monthsChanged, m_panel, [this] { m_panel->refill(); });
+}
+
+TotalsPanel *Budget1Totals::build(const std::function<void(TotalsPanel *)> &place)
+{
+    auto *panel = new TotalsPanel(m_window.mainPanel());
+    connect(panel, &TotalsPanel::commandsChanged, this, &Budget1Totals::applyCommands);
+    connect(panel, &TotalsPanel::closed, this, &Budget1Totals::closed);
+    connect(panel, &TotalsPanel::printRequested, this, &Budget1Totals::printRequested);
+    connect(&m_model, &BudgetModel::monthsChanged, panel, [panel] { panel->refill(); });
+    place(panel);
+    return panel;
 }
 
 // The menu item checks itself when triggered; a refused opening unchecks it.
 void Budget1Totals::toggle(int year, const std::function<void()> &opening)
 {
-    if (m_panel->isOpen()) {
-        m_panel->closeTotals();
+    TotalsPanel *panel = m_panel.get();
+    if (panel->isOpen()) {
+        panel->closeTotals();
         return;
     }
     std::optional<TotalsMessage> message = YearTotals::openCheck(m_model);
     if (!message) {
         opening();
-        m_panel->setListAppearance(m_form.grid->backgroundColor(), m_form.grid->textColor(),
+        panel->setListAppearance(m_form.grid->backgroundColor(), m_form.grid->textColor(),
                                    m_form.grid->backgroundPicture());
-        m_panel->setChartBackground(m_window.panelColour());
-        message = m_panel->open(m_model, year);
+        panel->setChartBackground(m_window.panelColour());
+        message = panel->open(m_model, year);
     }
     if (message)
         m_program.prompter.message(
             &m_window, {message->title, message->text, Icon::Question, int(Button::Ok), Button::Ok});
-    m_menus.totals->setChecked(m_panel->isOpen());
+    m_menus.totals->setChecked(panel->isOpen());
 }
 
 void Budget1Totals::close()
 {
-    m_panel->closeTotals();
+    if (TotalsPanel *panel = m_panel.ifBuilt())
+        panel->closeTotals();
 }
 
 void Budget1Totals::reset()
 {
-    m_panel->reset();
+    if (TotalsPanel *panel = m_panel.ifBuilt())
+        panel->reset();
 }
 
 void Budget1Totals::applyCommands()
 {
-    const bool open = m_panel->isOpen();
-    const bool blocked = m_panel->editingBlocked();
+    const TotalsPanel *panel = m_panel.ifBuilt();
+    const bool open = panel->isOpen();
+    const bool blocked = panel->editingBlocked();
     m_window.sideButton(backgroundSideButton)->setEnabled(!open);
     m_menus.gridBackground->setEnabled(!open);
     m_menus.totals->setChecked(open);

@@ -1,9 +1,14 @@
 #include "frame/toolbaricons.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPixmapCache>
+#include <QStyle>
+#include <QStyleOption>
 #include <functional>
 
 namespace tq {
@@ -12,7 +17,6 @@ namespace {
 
 // Everything is drawn on a 32 x 32 grid and scaled, so the sizes match.
 constexpr int grid = 32;
-const QList<int> iconSizes = {16, 20, 24, 32, 48};
 
 const QColor toolTile(0x2f, 0x6f, 0xb3);
 const QColor utilityTile(0x5b, 0x6b, 0x7a);
@@ -22,25 +26,81 @@ const QColor activityTile(0x8a, 0x94, 0x9e);
 
 using Painter = std::function<void(QPainter &)>;
 
-QIcon paintIcon(const QColor &tile, const Painter &symbol)
+// The sizes the tiles were designed at; between them a tile is drawn at the
+// next larger one and scaled down, so the toolbars keep the look they have always had.
+int drawingSize(int side)
 {
-    QIcon icon;
-    for (int size : iconSizes) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(double(size) / grid, double(size) / grid);
-        p.setPen(QPen(tile.darker(130), 1));
-        p.setBrush(tile);
-        p.drawRoundedRect(QRectF(1.5, 1.5, 29, 29), 6, 6);
-        p.setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(Qt::NoBrush);
-        symbol(p);
-        p.end();
-        icon.addPixmap(pixmap);
+    for (int designed : {16, 20, 24, 32, 48})
+        if (designed >= side)
+            return designed;
+    return side;
+}
+
+QPixmap paintTile(int size, const QColor &tile, const Painter &symbol)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(double(size) / grid, double(size) / grid);
+    p.setPen(QPen(tile.darker(130), 1));
+    p.setBrush(tile);
+    p.drawRoundedRect(QRectF(1.5, 1.5, 29, 29), 6, 6);
+    p.setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    symbol(p);
+    return pixmap;
+}
+
+// Paints an icon only at the size and mode a button asks for, when it first
+// asks: a window's toolbars carry some fifty icons and show each at one size.
+// The pixmaps go into Qt's pixmap cache, so the next window reuses them.
+class TileEngine : public QIconEngine
+{
+public:
+    TileEngine(QString key, QColor tile, Painter symbol)
+        : m_key(std::move(key)), m_tile(tile), m_symbol(std::move(symbol))
+    {
     }
-    return icon;
+
+    QIconEngine *clone() const override { return new TileEngine(m_key, m_tile, m_symbol); }
+    QString key() const override { return QStringLiteral("tq-tile"); }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
+        const int side = qMin(size.width(), size.height());
+        const QString key = QStringLiteral("%1/%2/%3").arg(m_key).arg(side).arg(int(mode));
+        QPixmap pixmap;
+        if (QPixmapCache::find(key, &pixmap))
+            return pixmap;
+        const int drawn = drawingSize(side);
+        pixmap = paintTile(drawn, m_tile, m_symbol);
+        if (drawn != side)
+            pixmap = pixmap.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (mode != QIcon::Normal) {
+            // Greyed as Qt greys the pixmaps of an ordinary icon.
+            QStyleOption option;
+            option.palette = QGuiApplication::palette();
+            pixmap = QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+        }
+        QPixmapCache::insert(key, pixmap);
+        return pixmap;
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+private:
+    QString m_key;
+    QColor m_tile;
+    Painter m_symbol;
+};
+
+QIcon tileIcon(const QString &key, const QColor &tile, const Painter &symbol)
+{
+    return QIcon(new TileEngine(QStringLiteral("tq-icon/") + key, tile, symbol));
 }
 
 void drawText(QPainter &p, const QRectF &box, const QString &text, int pixelSize)
@@ -196,13 +256,14 @@ QColor tileFor(Glyph glyph)
 
 QIcon ToolbarIcons::glyph(Glyph glyph)
 {
-    return paintIcon(tileFor(glyph), [glyph](QPainter &p) { symbolFor(glyph, p); });
+    return tileIcon(QString::number(int(glyph)), tileFor(glyph),
+                    [glyph](QPainter &p) { symbolFor(glyph, p); });
 }
 
 QIcon ToolbarIcons::activity(const QString &letters)
 {
     const QString shown = letters.left(2).toUpper();
-    return paintIcon(activityTile, [shown](QPainter &p) {
+    return tileIcon(QStringLiteral("activity/") + shown, activityTile, [shown](QPainter &p) {
         drawText(p, QRectF(0, 0, grid, grid), shown, shown.size() > 1 ? 13 : 18);
     });
 }

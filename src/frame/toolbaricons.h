@@ -1,6 +1,6 @@
 #pragma once
 // The program's own toolbar icon set: every icon is a rounded tile in its
-// group's colour with a white symbol, painted with QPainter at each size.
+// group's colour with a white symbol, painted with QPainter at the size in use.
 #include <QIcon>
 #include <QString>
 

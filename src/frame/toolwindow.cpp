@@ -302,6 +302,8 @@ void ToolWindow::placeInPanel(QWidget *widget, const QRect &twips)
 void ToolWindow::placeScaled(QWidget *widget, const QRect &twips)
 {
     m_layout->add(widget, twips);
+    if (isVisible())
+        m_layout->apply(); // the window's resize has scaled the others' fonts already
 }
 
 void ToolWindow::placePanelOnLoad()
@@ -354,8 +356,8 @@ void ToolWindow::activate()
     if (m_launcher && m_launcher->isVisible())
         m_launcher->hide();
     placePanelOnActivation();
-    if (m_preview)
-        m_preview->windowActivated(isFullScreenDisplay());
+    if (ReportPreview *preview = m_preview.ifBuilt())
+        preview->windowActivated(isFullScreenDisplay());
     if (!m_image->pixmap().isNull())
         m_image->show();
     m_panel->show();
@@ -472,8 +474,8 @@ void ToolWindow::onSideButton(int number)
 
 void ToolWindow::openReport()
 {
-    if (m_preview)
-        m_preview->open();
+    if (ReportPreview *preview = reportPreview())
+        preview->open();
 }
 
 void ToolWindow::showHelp()
@@ -500,9 +502,15 @@ void ToolWindow::onEscape()
         overlay->panel->hide();
 }
 
-void ToolWindow::addOverlay(Overlay overlay)
+int ToolWindow::addOverlay(Overlay overlay)
 {
     m_overlays.push_back(std::move(overlay));
+    return int(m_overlays.size()) - 1;
+}
+
+void ToolWindow::setOverlayPanel(int overlay, QWidget *panel)
+{
+    m_overlays.at(size_t(overlay)).panel = panel;
 }
 
 const Overlay *ToolWindow::shownOverlay(const std::function<bool(const Overlay &)> &wanted) const
@@ -596,24 +604,36 @@ void ToolWindow::installContextPopup(QWidget *widget)
     m_popup->watch(widget);
 }
 
-void ToolWindow::attachReportPreview(ReportPreview *preview)
+void ToolWindow::attachReportPreview(std::function<ReportPreview *()> make)
 {
-    m_preview = preview;
+    m_preview = LazyWidget<ReportPreview>([this, make = std::move(make)] { return placePreview(make()); });
+    m_previewOverlay = addOverlay({nullptr, m_config.previewHelpId, true, [this] {
+                                       ReportPreview *preview = m_preview.ifBuilt();
+                                       if (preview->isEnlarged()) {
+                                           preview->toggleEnlarge();
+                                       } else {
+                                           preview->cancel();
+                                           showIdleStatus();
+                                       }
+                                   }});
+}
+
+// Most windows close without ever printing, so the preview is built when first asked for.
+ReportPreview *ToolWindow::placePreview(ReportPreview *preview)
+{
     preview->setParent(m_panel);
     const QSize p = m_config.panelDesignTwips;
     m_layout->addTree(preview, QRect(QPoint((p.width() - previewDesignTwips.width()) / 2,
                                             (p.height() - previewDesignTwips.height()) / 2),
                                      previewDesignTwips));
+    if (isVisible())
+        m_layout->apply(); // fonts scale in full screen display
     preview->raise();
     connect(preview, &ReportPreview::statusTextChanged, this, &ToolWindow::setStatusText);
-    addOverlay({preview, m_config.previewHelpId, true, [this] {
-                    if (m_preview->isEnlarged()) {
-                        m_preview->toggleEnlarge();
-                    } else {
-                        m_preview->cancel();
-                        showIdleStatus();
-                    }
-                }});
+    setOverlayPanel(m_previewOverlay, preview);
+    if (m_fitted)
+        preview->windowActivated(isFullScreenDisplay());
+    return preview;
 }
 
 QMenu *ToolWindow::addToolMenu(const QString &title, const QString &name)
@@ -623,7 +643,8 @@ QMenu *ToolWindow::addToolMenu(const QString &title, const QString &name)
 
 bool ToolWindow::isPreviewShown() const
 {
-    return m_preview && m_preview->isShown();
+    const ReportPreview *preview = m_preview.ifBuilt();
+    return preview && preview->isShown();
 }
 
 QWidget *ToolWindow::mainPanel() const
@@ -631,9 +652,9 @@ QWidget *ToolWindow::mainPanel() const
     return m_panel;
 }
 
-ReportPreview *ToolWindow::reportPreview() const
+ReportPreview *ToolWindow::reportPreview()
 {
-    return m_preview;
+    return m_preview.get();
 }
 
 QAction *ToolWindow::sideButton(int number) const

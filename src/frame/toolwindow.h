@@ -12,7 +12,7 @@
 //       setPanelColourWidget(label4);                // Label4 carries the panel colour
 //       installContextPopup(label4);                 // right-button release pops the menu
 //       ... build inputs, restore remembered values ...
-//       attachReportPreview(new ReportPreview(program, {...}, this));
+//       attachReportPreview([this] { return new ReportPreview(program, {...}, this); });
 //   }
 //
 // What the frame does on its own:
@@ -43,6 +43,7 @@
 // What a tool adds through the hooks below: hasResults(), copyResults(),
 // openReport(), onActivated(), storeLeaveValues(), and where needed
 // confirmExit(), storeColourChoice(), onEscape(), onCustomSideButton().
+#include "frame/lazywidget.h"
 #include "frame/overlay.h"
 #include "frame/toolwindowconfig.h"
 
@@ -98,7 +99,7 @@ public:
     int currentHelpId() const;
 
     QWidget *mainPanel() const;
-    ReportPreview *reportPreview() const; // out of line: ReportPreview is incomplete here
+    ReportPreview *reportPreview(); // built on first use
     ActivityToolbar *topToolbar() const { return m_top; }
     QToolBar *sideToolbar() const { return m_side; }
     QAction *sideButton(int number) const; // 1-based
@@ -114,7 +115,8 @@ protected:
     // Puts `widget` into the main panel at its design geometry (twips, relative
     // to the panel); set its font first, the design font is what scales.
     void placeInPanel(QWidget *widget, const QRect &twips);
-    // Same for a widget already inside one of the tool's own panels.
+    // Same for a widget already inside one of the tool's own panels. A widget
+    // placed after the window is shown (built on first use) scales at once.
     void placeScaled(QWidget *widget, const QRect &twips);
     // The widget that shows the panel colour; the main panel itself by default.
     void setPanelColourWidget(QWidget *widget);
@@ -125,12 +127,15 @@ protected:
     // Right-button releases anywhere in a grid, its heading row, heading
     // column and corner included, pop the menu up as over the rest of the window.
     void installGridPopup(Grid *grid);
-    // Places the preview over the main panel, follows its status text and
-    // adds it as an overlay (help id config.previewHelpId, side buttons beep).
-    // A tool whose own panels come before the preview in the Esc order adds
-    // them first.
-    void attachReportPreview(ReportPreview *preview);
-    void addOverlay(Overlay overlay);
+    // The preview is built the first time it is needed, then placed over the
+    // main panel, follows its status text and takes its place among the
+    // overlays (help id config.previewHelpId, side buttons beep). A tool whose
+    // own panels come before the preview in the Esc order adds them first.
+    void attachReportPreview(std::function<ReportPreview *()> make);
+    // Returns the overlay's number; a panel built on first use is given to it
+    // then with setOverlayPanel(), and counts from that moment.
+    int addOverlay(Overlay overlay);
+    void setOverlayPanel(int overlay, QWidget *panel);
     // A tool's own menu, inserted before "&Help".
     QMenu *addToolMenu(const QString &title, const QString &name);
     // For tools whose own colour choices (grid colours) join the colour question
@@ -178,6 +183,7 @@ private:
     void restoreTopToolbar();
     void restoreSideToolbars();
     void syncMenusWithResults();
+    ReportPreview *placePreview(ReportPreview *preview);
     int twipsToPx(int twips) const;
     const Overlay *shownOverlay(const std::function<bool(const Overlay &)> &wanted = {}) const;
 
@@ -192,7 +198,8 @@ private:
     MainPanel *m_panel = nullptr;
     QLabel *m_image = nullptr;
     QPointer<QWidget> m_colourWidget;
-    QPointer<ReportPreview> m_preview;
+    LazyWidget<ReportPreview> m_preview;
+    int m_previewOverlay = -1;
     std::vector<Overlay> m_overlays;
     RightClickPopup *m_popup = nullptr;
     ProportionalLayout *m_layout = nullptr;

@@ -254,11 +254,13 @@ void HomeCalc::buildButtons()
 
 void HomeCalc::buildPreview()
 {
-    auto *preview = new ReportPreview(program(), {ToolId::HomeCalc}, this);
-    preview->builder = [this](PrintDocument &doc) {
-        buildHomeCalcReport(doc, sheet(), program().clock.today());
-    };
-    attachReportPreview(preview);
+    attachReportPreview([this] {
+        auto *preview = new ReportPreview(program(), {ToolId::HomeCalc}, this);
+        preview->builder = [this](PrintDocument &doc) {
+            buildHomeCalcReport(doc, sheet(), program().clock.today());
+        };
+        return preview;
+    });
 }
 
 void HomeCalc::setTabOrders()

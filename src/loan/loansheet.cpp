@@ -82,9 +82,11 @@ LoanSheet::LoanSheet(Program &program, QWidget *launcher)
     program.state.printFont.strikeOut = false;
     program.state.printFont.colour = m_form.grid->textColor();
 
-    auto *preview = new ReportPreview(program, {ToolId::Loan, 76}, this);
-    preview->builder = [this](PrintDocument &doc) { buildReport(doc); };
-    attachReportPreview(preview);
+    attachReportPreview([this] {
+        auto *preview = new ReportPreview(ToolWindow::program(), {ToolId::Loan, 76}, this);
+        preview->builder = [this](PrintDocument &doc) { buildReport(doc); };
+        return preview;
+    });
     m_loading = false;
 }
 

@@ -39,15 +39,16 @@ public:
         ownPanel->hide();
         addOverlay({ownPanel, 5000, false, {}});
         if (config.hasReport) {
-            preview = new ReportPreview(program, {config.tool}, this);
-            preview->builder = [](PrintDocument &) {};
-            attachReportPreview(preview);
+            attachReportPreview([this, &program, tool = config.tool] {
+                auto *preview = new ReportPreview(program, {tool}, this);
+                preview->builder = [](PrintDocument &) {};
+                return preview;
+            });
         }
     }
     using ToolWindow::placeInPanel;
     QPushButton *button = nullptr;
     QLabel *ownPanel = nullptr;
-    ReportPreview *preview = nullptr;
     int leaves = 0;
     int copies = 0;
 
@@ -128,9 +129,9 @@ class TestToolWindow : public QObject
     }
     void showPreview(DemoWindow *w)
     {
-        w->preview->open();
-        if (!w->preview->isShown()) // open() may build before it shows
-            w->preview->show();
+        w->reportPreview()->open();
+        if (!w->reportPreview()->isShown()) // open() may build before it shows
+            w->reportPreview()->show();
         QVERIFY(w->isPreviewShown());
     }
 
@@ -542,6 +543,10 @@ private Q_SLOTS:
         QCOMPARE(w->mainPanel()->width(), qRound(9830 / 15.0 * scale));
         const QRect panel = w->mainPanel()->geometry();
         QVERIFY(w->centralWidget()->rect().contains(panel.topLeft()));
+        // The preview, built only when first asked for, scales as the rest.
+        QVERIFY(!w->findChild<ReportPreview *>());
+        QCOMPARE(w->reportPreview()->width(), qRound(8985 / 15.0 * scale));
+        QCOMPARE(w->reportPreview()->font().pointSizeF(), w->button->font().pointSizeF());
     }
 
     void openingEndsTheLaunchersBusyPointerAndHidesIt()

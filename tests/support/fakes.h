@@ -4,6 +4,7 @@
 #include "components/program.h"
 #include "scriptedprompter.h"
 
+#include <algorithm>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -18,13 +19,18 @@ public:
     QStringList webPages;
     int beeps = 0;
     int busyDepth = 0;
+    int busyPeak = 0; // the deepest busyDepth reached
 
     void setClipboardText(const QString &text) override { clipboardText = text; }
     void setClipboardImage(const QImage &image) override { clipboardImage = image; }
     void showHelp(int topicId) override { helpTopics.append(topicId); }
     void openWebPage(const QString &page) override { webPages.append(page); }
     void beep() override { ++beeps; }
-    void setBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
+    void setBusy(bool busy) override
+    {
+        busyDepth += busy ? 1 : -1;
+        busyPeak = std::max(busyPeak, busyDepth);
+    }
 };
 
 class FixedClock : public Clock

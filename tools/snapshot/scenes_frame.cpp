@@ -33,9 +33,11 @@ public:
             options.rangeCaptions = {QStringLiteral("Print All Gridlines"),
                                      QStringLiteral("No Horizontal lines after Items"), QStringLiteral("No Gridlines")};
         }
-        preview = new tq::ReportPreview(program, options, this);
-        preview->builder = [](tq::PrintDocument &) {};
-        attachReportPreview(preview);
+        attachReportPreview([this, &program, options] {
+            auto *preview = new tq::ReportPreview(program, options, this);
+            preview->builder = [](tq::PrintDocument &) {};
+            return preview;
+        });
     }
 
     static tq::ToolWindowConfig config()
@@ -50,7 +52,6 @@ public:
         return c;
     }
 
-    tq::ReportPreview *preview = nullptr;
     // The budget's kind of preview: three print options instead of one range.
     static inline bool withPrintOptions = false;
 };
@@ -85,13 +86,13 @@ TQ_SNAPSHOT_SCENE("frame-toolbars-hidden")
 TQ_SNAPSHOT_SCENE("frame-preview-full")
 {
     ctx.useDisplay(tq::DisplayMode::FullScreen);
-    render(ctx, QStringLiteral("frame-preview-full"), [](DemoTool &w) { w.preview->open(); });
+    render(ctx, QStringLiteral("frame-preview-full"), [](DemoTool &w) { w.reportPreview()->open(); });
 }
 
 TQ_SNAPSHOT_SCENE("frame-preview-options")
 {
     ctx.useDisplay(tq::DisplayMode::Smaller);
     DemoTool::withPrintOptions = true;
-    render(ctx, QStringLiteral("frame-preview-options"), [](DemoTool &w) { w.preview->open(); });
+    render(ctx, QStringLiteral("frame-preview-options"), [](DemoTool &w) { w.reportPreview()->open(); });
     DemoTool::withPrintOptions = false;
 }
