@@ -890,8 +890,8 @@ private Q_SLOTS:
         saveTotalledBudget(2007);
         saveTotalledBudget(2008);
         open();
-        auto *panel = w->findChild<TotalsPanel *>();
         clickButton(w, QStringLiteral("Command8"));
+        auto *panel = w->findChild<TotalsPanel *>(); // built by its first opening
         enterYear(QStringLiteral("2008"));
         QVERIFY(!panel->isVisible()); // no "TOTALS FOR 2007" over 2008's items
         clickButton(w, QStringLiteral("Command8"));

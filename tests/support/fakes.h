@@ -4,9 +4,9 @@
 #include "components/program.h"
 #include "scriptedprompter.h"
 
-#include <algorithm>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <algorithm>
 
 namespace tq::test {
 
