@@ -110,6 +110,7 @@ Budget1::Budget1(Program &program, QWidget *launcher)
     connectEditBox();
     connectYearBox();
     connectCommands();
+    connectUndo();
     setResultsAvailable(false, true);
     setDeleteEnabled(false);
     m_form.copyRight->setEnabled(false);
@@ -229,6 +230,21 @@ void Budget1::connectYearBox()
         if (inBox(now) && old && !inBox(old) && old->window() == this)
             yearBoxFocused();
     });
+}
+
+void Budget1::connectUndo()
+{
+    QUndoStack &stack = m_undo.stack();
+    const auto step = [this](void (QUndoStack::*move)()) {
+        (m_undo.stack().*move)();
+        refreshEditBox();
+    };
+    connect(m_menus.undo, &QAction::triggered, this, [step] { step(&QUndoStack::undo); });
+    connect(m_menus.redo, &QAction::triggered, this, [step] { step(&QUndoStack::redo); });
+    connect(&stack, &QUndoStack::canUndoChanged, m_menus.undo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::canRedoChanged, m_menus.redo, &QAction::setEnabled);
+    m_menus.undo->setEnabled(false);
+    m_menus.redo->setEnabled(false);
 }
 
 void Budget1::connectCommands()
@@ -369,6 +385,7 @@ void Budget1::editBoxTyped(const QString &text)
 {
     if (cursorRow() < 0)
         return;
+    m_undo.mergeNextEditWith(cursorRow() * budgetColumns + cursorColumn());
     const entry::EditBoxEntry e = m_model.enterEditBox(cursorRow(), cursorColumn(), text);
     if (e.boxText != text) {
         m_form.editBox->setText(e.boxText);
@@ -477,6 +494,7 @@ void Budget1::enterIncome(int month)
         QStringLiteral("Enter Total Amount of Income That you will be receiving this month."),
         m_model.month(month).income);
     const entry::IncomeEntry e = entry::enterIncome(answer);
+    const BudgetUndo::Batch oneStep(m_undo); // the income and its copy to the right
     if (e.caption) {
         if (e.notice)
             showNotices({*e.notice});
@@ -510,6 +528,7 @@ void Budget1::showTotals()
 
 void Budget1::checkSpelling()
 {
+    const BudgetUndo::Batch oneStep(m_undo);
     m_spelling.run();
 }
 
@@ -577,6 +596,7 @@ void Budget1::loadYear(int year, const QString &file)
     setDeleteEnabled(false);
     m_lastClickedRow = -1;
     m_model.setModified(!file.isEmpty());
+    m_undo.reset();
 }
 
 void Budget1::openEarlierVersion()
@@ -626,6 +646,7 @@ bool Budget1::save()
                                           QStringLiteral(" Your changes are still on screen."));
         } else if (m_model.save(program().folder, m_year)) {
             saved = true;
+            m_undo.markSaved();
             m_unreadable = false;
             yearhistory::prune(program().folder, m_year);
         } else {
@@ -754,6 +775,7 @@ void Budget1::copyToNextYear()
                                       QStringLiteral("%1 could not be written.").arg(yearFilePath(next)));
         else
             yearhistory::prune(program().folder, next);
+        m_undo.reset();
     }
     m_form.grid->setFocus();
 }

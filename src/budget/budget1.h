@@ -8,6 +8,7 @@
 #include "budget/budgetform.h"
 #include "budget/budgetmenus.h"
 #include "budget/budgetmodel.h"
+#include "budget/budgetundo.h"
 #include "frame/toolwindow.h"
 
 namespace tq {
@@ -70,6 +71,7 @@ private:
     void connectEditBox();
     void connectYearBox();
     void connectCommands();
+    void connectUndo();
     void showNotices(const BudgetNotices &notices);
     void showMonths(int first, int last);
 
@@ -98,6 +100,7 @@ private:
     QString yearFilePath(int year) const;
 
     BudgetModel m_model;
+    BudgetUndo m_undo{m_model, nullptr};
     BudgetForm m_form;
     BudgetMenus m_menus;
     Budget1Spelling m_spelling;

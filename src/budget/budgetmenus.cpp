@@ -1,6 +1,7 @@
 #include "budget/budgetmenus.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 
 namespace tq {
@@ -58,6 +59,12 @@ BudgetMenus BudgetMenus::build(QMenu *options, QMenu *edit, QMenu *utilities)
     m.copyYear = item(QStringLiteral("Copy To Next &Year"), QStringLiteral("mECY"), edit, m.clipboard);
     m.editDeleteRow = item(QStringLiteral("&Delete Row"), QStringLiteral("mED"), edit, m.clipboard);
     edit->insertSeparator(m.clipboard);
+    QAction *top = edit->actions().value(0);
+    m.undo = item(QStringLiteral("&Undo"), QStringLiteral("mEUndo"), edit, top);
+    m.undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    m.redo = item(QStringLiteral("&Redo"), QStringLiteral("mERedo"), edit, top);
+    m.redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    edit->insertSeparator(top);
 
     m.utilities = utilities;
     m.backup =

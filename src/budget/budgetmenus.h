@@ -9,6 +9,8 @@ class QMenu;
 namespace tq {
 
 struct BudgetMenus {
+    QAction *undo = nullptr;           // mEUndo, Ctrl+Z
+    QAction *redo = nullptr;           // mERedo, Ctrl+Y
     QAction *gridBackground = nullptr; // mOGB
     QAction *gridText = nullptr;       // mOGT
     QAction *deleteRow = nullptr;      // mODel

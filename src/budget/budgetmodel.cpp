@@ -107,6 +107,16 @@ BudgetModel::LoadOutcome BudgetModel::loadFile(const QString &path)
     return outcome;
 }
 
+void BudgetModel::replaceSheet(const BudgetSheet &sheet)
+{
+    beginResetModel();
+    m_sheet = sheet;
+    setAmounts();
+    m_markedRow = -1;
+    endResetModel();
+    recompute(0, budgetMonths - 1);
+}
+
 bool BudgetModel::save(const QDir &folder, int year)
 {
     if (!yearfile::save(folder, year, m_sheet))
@@ -130,6 +140,7 @@ void BudgetModel::setCell(int row, int column, const QString &text)
 
 BudgetNotices BudgetModel::enterCell(int row, int column, const QString &typed)
 {
+    const EditScope scope{*this};
     if (!isCell(row, column))
         return {};
     entry::CellEntry e = entry::enterCell(column, typed);
@@ -144,6 +155,7 @@ BudgetNotices BudgetModel::enterCell(int row, int column, const QString &typed)
 
 entry::EditBoxEntry BudgetModel::enterEditBox(int row, int column, const QString &text)
 {
+    const EditScope scope{*this};
     entry::EditBoxEntry e = entry::enterEditBox(column, text);
     if (isCell(row, column)) {
         setCell(row, column, e.cellText);
@@ -157,6 +169,7 @@ entry::EditBoxEntry BudgetModel::enterEditBox(int row, int column, const QString
 
 void BudgetModel::setIncome(int month, const QString &caption)
 {
+    const EditScope scope{*this};
     m_sheet.incomes.at(size_t(month)) = caption;
     m_modified = true;
     recompute(month, month); // an income cannot reach the expense cap
@@ -164,6 +177,7 @@ void BudgetModel::setIncome(int month, const QString &caption)
 
 void BudgetModel::copyIncomeRight(int month)
 {
+    const EditScope scope{*this};
     for (int m = month + 1; m < budgetMonths; ++m)
         m_sheet.incomes[size_t(m)] = m_sheet.incomes.at(size_t(month));
     m_modified = true;
@@ -172,6 +186,7 @@ void BudgetModel::copyIncomeRight(int month)
 
 BudgetNotices BudgetModel::copyRight(int row, int column)
 {
+    const EditScope scope{*this};
     if (!isCell(row, column) || !canCopyRight(column))
         return {};
     const QString value = text(row, column);
@@ -182,6 +197,7 @@ BudgetNotices BudgetModel::copyRight(int row, int column)
 
 BudgetNotices BudgetModel::insertItemRow(int row)
 {
+    const EditScope scope{*this};
     if (row < 0 || row >= budgetItemRows)
         return {};
     const BudgetRow dropped = m_sheet.rows.back();
@@ -199,6 +215,7 @@ BudgetNotices BudgetModel::insertItemRow(int row)
 
 BudgetNotices BudgetModel::removeItemRow(int row)
 {
+    const EditScope scope{*this};
     if (row < 0 || row >= budgetItemRows)
         return {};
     const BudgetRow removed = m_sheet.rows[size_t(row)];
@@ -218,6 +235,7 @@ BudgetNotices BudgetModel::removeItemRow(int row)
 
 BudgetNotices BudgetModel::sortRows(int column, Qt::SortOrder order)
 {
+    const EditScope scope{*this};
     if (column < 0 || column >= budgetColumns)
         return {};
     std::vector<BudgetRow> dropped;

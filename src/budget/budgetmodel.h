@@ -66,7 +66,13 @@ public:
     bool isModified() const { return m_modified; }
     void setModified(bool modified) { m_modified = modified; }
 
+    // Undo and redo: the whole sheet at once, every figure recomputed from it.
+    // A cap notice was shown when the state was first reached and is not
+    // raised again; the unsaved-changes flag is the caller's.
+    void replaceSheet(const BudgetSheet &sheet);
+
     // --- Editing -----------------------------------------------------------
+    // Each of these ends with edited(), so one user action is one change.
     // An in-place edit ends: the entry rules, then the month's recompute.
     BudgetNotices enterCell(int row, int column, const QString &typed);
     // The edit box changed while (row, column) is current: the cell takes its
@@ -103,8 +109,16 @@ Q_SIGNALS:
     // The figures of months first to last (0 = January) changed.
     void monthsChanged(int first, int last);
     void noticesRaised(const tq::BudgetNotices &notices);
+    // An editing call below has finished (the figures already follow it).
+    void edited();
 
 private:
+    // Emits edited() when an editing call returns, whichever way it returns.
+    struct EditScope {
+        BudgetModel &model;
+        ~EditScope() { Q_EMIT model.edited(); }
+    };
+
     bool isCell(int row, int column) const;
     void setCell(int row, int column, const QString &text);
     void replaceRows(std::vector<BudgetRow> rows);

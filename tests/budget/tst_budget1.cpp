@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QImage>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -530,6 +531,37 @@ private Q_SLOTS:
         QTest::keyClick(w, Qt::Key_Escape);
         QTRY_VERIFY(!w);
         QVERIFY(!QFile::exists(yearFilePath()));
+    }
+
+    // Ctrl+Z and Ctrl+Y on the grid take edits back and forth with their
+    // figures; undoing back to the saved budget leaves nothing unsaved.
+    void undoAndRedoFromTheKeyboard()
+    {
+        open();
+        const QList<QAction *> edit = w->findChild<QMenu *>(QStringLiteral("mE"))->actions();
+        QCOMPARE(edit.at(0)->text(), QStringLiteral("&Undo"));
+        QCOMPARE(edit.at(0)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+        QCOMPARE(edit.at(1)->text(), QStringLiteral("&Redo"));
+        QCOMPARE(edit.at(1)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Y")));
+        QVERIFY(!edit.at(0)->isEnabled());
+
+        typeInto(0, 0, QStringLiteral("Rent"));
+        clickButton(w, QStringLiteral("Command5"));
+        typeInto(0, 1, QStringLiteral("850"));
+        QCOMPARE(label(QStringLiteral("Label3(0)")), QStringLiteral("850.00"));
+        const auto press = [this](int key) { QTest::keyClick(grid()->tableView(), Qt::Key(key), Qt::ControlModifier); };
+        press(Qt::Key_Z);
+        QCOMPARE(cell(0, 1), QString());
+        QCOMPARE(label(QStringLiteral("Label3(0)")), QStringLiteral(".00"));
+        QVERIFY(!w->model().isModified()); // as saved
+        press(Qt::Key_Z);
+        QCOMPARE(cell(0, 0), QString());
+        QVERIFY(w->model().isModified());
+        press(Qt::Key_Y);
+        press(Qt::Key_Y);
+        QCOMPARE(cell(0, 1), QStringLiteral("850.00"));
+        QCOMPARE(label(QStringLiteral("Label3(0)")), QStringLiteral("850.00"));
+        QVERIFY(w->model().isModified());
     }
 
     void saveThenLoadRoundTrip()
