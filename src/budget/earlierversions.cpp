@@ -27,9 +27,12 @@ QTreeWidget *versionList(const QList<yearhistory::Version> &versions, QWidget *p
     list->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Time"), QStringLiteral("Total Expenses")});
     list->setAccessibleName(title);
     const QLocale locale;
+    // Seconds tell two saves of one minute apart; the time zone says nothing here.
+    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
+    timeFormat.remove(QLatin1String(" t"));
     for (const yearhistory::Version &v : versions) {
         auto *row = new QTreeWidgetItem(list, {locale.toString(v.savedAt.date(), QLocale::ShortFormat),
-                                               locale.toString(v.savedAt.time(), QLocale::LongFormat),
+                                               locale.toString(v.savedAt.time(), timeFormat),
                                                entry::formatMonthFigure(yearhistory::totalExpenses(v))});
         row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     }

@@ -4,6 +4,9 @@
 #include "snapshot.h"
 
 #include "budget/budget1.h"
+#include "budget/earlierversions.h"
+#include "budget/yearfile.h"
+#include "budget/yearhistory.h"
 #include "components/grid.h"
 #include "components/printdocument.h"
 #include "frame/reportpreview.h"
@@ -123,4 +126,21 @@ TQ_SNAPSHOT_SCENE("budget-print-widest")
     printWidest(*window.window);
     ctx.saveImage(window.window->reportPreview()->document().renderPage(1, QSize(1224, 1584)),
                   QStringLiteral("budget-print-widest-page1"));
+}
+
+// Three kept versions of 2007, listed newest first with their totals.
+TQ_SNAPSHOT_SCENE("budget-earlier-versions")
+{
+    tq::BudgetSheet sheet;
+    sheet.rows[0][0] = QStringLiteral("Rent");
+    const QDateTime first(QDate(2007, 3, 1), QTime(18, 5, 12));
+    for (int i = 0; i < 3; ++i) {
+        sheet.rows[0][1] = QString::number(800 + 25 * i) + QStringLiteral(".00");
+        tq::yearfile::save(ctx.program.folder, 2007, sheet);
+        tq::yearhistory::keep(ctx.program.folder, 2007, first.addDays(4 * i).addSecs(3600 * i));
+    }
+    tq::snapshot::PhotographingPrompter prompter(ctx, QStringLiteral("budget-earlier-versions"));
+    tq::Program program(ctx.program.folder, prompter, ctx.program.platform, ctx.program.clock);
+    QWidget window;
+    tq::chooseEarlierVersion(program, &window, 2007);
 }

@@ -1,8 +1,10 @@
 #pragma once
 // A scene puts windows into a state and saves PNG files into the output folder.
 #include "components/program.h"
+#include "unattended.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -47,6 +49,27 @@ void renderToolWindow(Context &ctx, const QString &name, const std::function<voi
     QApplication::processEvents();
     ctx.save(scene.window, name);
 }
+
+// Answers every prompt with its default, and photographs the program's own
+// dialog (spelling, earlier versions) as `name` before it counts as cancelled.
+class PhotographingPrompter : public DefaultAnswerPrompter
+{
+public:
+    PhotographingPrompter(Context &ctx, const QString &name) : m_ctx(ctx), m_name(name) {}
+
+protected:
+    int showDialog(QDialog &dialog) override
+    {
+        dialog.show();
+        QApplication::processEvents();
+        m_ctx.save(&dialog, m_name);
+        return QDialog::Rejected;
+    }
+
+private:
+    Context &m_ctx;
+    QString m_name;
+};
 
 using Scene = std::function<void(Context &)>;
 bool registerScene(const char *name, Scene scene);
