@@ -7,7 +7,7 @@
 #include "budget/budget1spelling.h"
 #include "budget/budgetform.h"
 #include "budget/budgetmenus.h"
-#include "budget/budgetmodel.h"
+#include "budgetengine/budgetmodel.h"
 #include "budget/budgetundo.h"
 #include "frame/toolwindow.h"
 

@@ -2,7 +2,7 @@
 
 #include "budget/budgetform.h"
 #include "budget/budgetmenus.h"
-#include "budget/budgetmodel.h"
+#include "budgetengine/budgetmodel.h"
 #include "budget/totalspanel.h"
 #include "components/grid.h"
 #include "components/program.h"

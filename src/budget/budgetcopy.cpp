@@ -1,7 +1,7 @@
 #include "budget/budgetcopy.h"
 
-#include "budget/budgetmodel.h"
-#include "budget/budgettext.h"
+#include "budgetengine/budgetmodel.h"
+#include "budgetengine/budgettext.h"
 #include "components/program.h"
 
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
 #include "budget/budgetdocument.h"
 
-#include "budget/budgetmodel.h"
+#include "budgetengine/budgetmodel.h"
 #include "budget/documentlines.h"
 #include "components/printdocument.h"
 

@@ -1,7 +1,7 @@
 #include "budget/totalspanel.h"
 
 #include "budget/budgetchart.h"
-#include "budget/budgetmodel.h"
+#include "budgetengine/budgetmodel.h"
 #include "components/accessiblecaptions.h"
 #include "components/colours.h"
 #include "components/grid.h"

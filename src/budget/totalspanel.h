@@ -17,7 +17,7 @@
 //     and "Copy (&Yr)" disabled.
 // - closed(): the grid cursor goes back to its cell and the grid takes the
 //   focus. printRequested(): the totals document of budgetdocument.h.
-#include "budget/yeartotals.h"
+#include "budgetengine/yeartotals.h"
 
 #include <QFrame>
 #include <QPixmap>

@@ -1,5 +1,5 @@
-#include "budget/budgetyears.h"
-#include "budget/entryrules.h"
+#include "budgetengine/budgetyears.h"
+#include "budgetengine/entryrules.h"
 
 #include <QTest>
 

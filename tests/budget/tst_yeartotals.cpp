@@ -1,4 +1,4 @@
-#include "budget/yeartotals.h"
+#include "budgetengine/yeartotals.h"
 #include "budgetfixture.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "budget/budgetspelling.h"
+#include "budgetengine/budgetspelling.h"
 
-#include "budget/autocorrectlist.h"
+#include "budgetengine/autocorrectlist.h"
 
 #include <QList>
 #include <algorithm>

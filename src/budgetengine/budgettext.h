@@ -1,7 +1,7 @@
 #pragma once
 // The budget as text: the clipboard copy that pastes into a word processor or
 // spreadsheet, the tab-separated export file, and when the menus offer them.
-#include "budget/budgetsheet.h"
+#include "budgetengine/budgetsheet.h"
 
 #include <QDir>
 #include <functional>

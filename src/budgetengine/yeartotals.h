@@ -7,7 +7,7 @@
 // The figures are numbers rounded to cents at the steps the panel shows them
 // (each month's total, the running yearly sums, the balance, each item's
 // total), so what the panel, the chart and the totals document show agree.
-#include "budget/budgetsheet.h"
+#include "budgetengine/budgetsheet.h"
 
 #include <QList>
 #include <QString>

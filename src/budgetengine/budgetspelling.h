@@ -2,7 +2,7 @@
 // The budget's spelling check of its item names: walks the rows through the
 // checker's dialog and, when the user changes a word everywhere, carries the
 // whole replacement list over to the item names further down.
-#include "components/spellchecker.h"
+#include "common/spellchecker.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "budget/budgettext.h"
+#include "budgetengine/budgettext.h"
 
-#include "budget/budgetmodel.h"
-#include "budget/yearfile.h"
+#include "budgetengine/budgetmodel.h"
+#include "budgetengine/yearfile.h"
 #include "common/safefile.h"
 #include "common/windows1252.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Which year the budget shows: today's year, the year box's list and how its
 // typed text becomes a year, and the questions about whole years.
-#include "budget/budgetsheet.h"
+#include "budgetengine/budgetsheet.h"
 
 #include <QDate>
 #include <QStringList>

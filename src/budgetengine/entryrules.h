@@ -2,7 +2,7 @@
 // What typing into the budget leaves behind: the rules for the grid's cells,
 // the edit box above it and the monthly income. Pure functions; the window
 // shows the notices and beeps.
-#include "budget/budgetsheet.h"
+#include "budgetengine/budgetsheet.h"
 
 #include <QString>
 #include <optional>

@@ -2,7 +2,7 @@
 // The year file: one budget year as 662 quoted fields, one a line, CR LF,
 // Windows-1252 (the 650 cells row by row, then the twelve incomes). Files
 // written by earlier versions and by hand read the same way.
-#include "budget/budgetsheet.h"
+#include "budgetengine/budgetsheet.h"
 
 #include <QDir>
 

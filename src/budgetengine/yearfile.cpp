@@ -1,6 +1,6 @@
-#include "budget/yearfile.h"
+#include "budgetengine/yearfile.h"
 
-#include "budget/entryrules.h"
+#include "budgetengine/entryrules.h"
 #include "common/numberformat.h"
 #include "common/safefile.h"
 #include "common/windows1252.h"

@@ -1,6 +1,6 @@
-#include "budget/budgetmodel.h"
+#include "budgetengine/budgetmodel.h"
 
-#include "budget/rowsort.h"
+#include "budgetengine/rowsort.h"
 #include "common/numberformat.h"
 
 namespace tq {

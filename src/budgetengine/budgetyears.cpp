@@ -1,4 +1,4 @@
-#include "budget/budgetyears.h"
+#include "budgetengine/budgetyears.h"
 
 #include "common/numberformat.h"
 

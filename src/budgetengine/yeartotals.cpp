@@ -1,6 +1,6 @@
-#include "budget/yeartotals.h"
+#include "budgetengine/yeartotals.h"
 
-#include "budget/budgetmodel.h"
+#include "budgetengine/budgetmodel.h"
 #include "common/numberformat.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "budget/entryrules.h"
+#include "budgetengine/entryrules.h"
 
 #include "common/numberformat.h"
 #include "common/windows1252.h"
