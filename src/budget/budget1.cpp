@@ -307,7 +307,7 @@ bool Budget1::hasResults() const
 
 void Budget1::showNotices(const BudgetNotices &notices)
 {
-    for (const BudgetNotice &n : notices)
+    for (const Notice &n : notices)
         program().prompter.inform(this, n.title, n.text);
 }
 

@@ -44,7 +44,7 @@ void Budget1Totals::toggle(int year, const std::function<void()> &opening)
         panel->closeTotals();
         return;
     }
-    std::optional<TotalsMessage> message = YearTotals::openCheck(m_model);
+    std::optional<Notice> message = YearTotals::openCheck(m_model);
     if (!message) {
         opening();
         panel->setListAppearance(m_form.grid->backgroundColor(), m_form.grid->textColor(),

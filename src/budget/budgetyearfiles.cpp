@@ -31,7 +31,7 @@ QString historyFailure(const QString &file, const QString &what)
         .arg(file, what);
 }
 
-Message question(const BudgetNotice &notice, Buttons buttons, Button preselected)
+Message question(const Notice &notice, Buttons buttons, Button preselected)
 {
     return {notice.title, notice.text, Icon::Question, buttons, preselected};
 }

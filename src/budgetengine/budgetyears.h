@@ -25,7 +25,7 @@ int fromBoxText(const QString &text);
 bool offersCopy(int year);
 
 // Titles and texts of the questions the window asks with Yes/No(/Cancel).
-BudgetNotice savePrompt(int year);
-BudgetNotice copyYearPrompt(int year);
+Notice savePrompt(int year);
+Notice copyYearPrompt(int year);
 
 } // namespace tq::years

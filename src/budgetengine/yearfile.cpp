@@ -164,7 +164,7 @@ Loaded loadFile(const QString &filePath)
     return loaded;
 }
 
-BudgetNotice adjustedNotice(const QString &path)
+Notice adjustedNotice(const QString &path)
 {
     return {QStringLiteral("Home Budget"),
             QStringLiteral("%1 holds entries a budget cannot keep as they are: double quotes became "

@@ -44,7 +44,7 @@ struct Loaded {
 Loaded load(const QDir &folder, int year);
 Loaded loadFile(const QString &path); // the same for a file of another name
 // The one message after a load that adjusted texts, naming the file.
-BudgetNotice adjustedNotice(const QString &path);
+Notice adjustedNotice(const QString &path);
 
 // A readable, non-empty file: what a backup can copy.
 bool hasSavedFile(const QDir &folder, int year);

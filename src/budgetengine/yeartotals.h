@@ -19,13 +19,6 @@ class BudgetModel;
 
 enum class PercentBasis { Income, Expenses };
 
-// A message box with the question icon and an OK button.
-struct TotalsMessage {
-    QString title;
-    QString text;
-    bool operator==(const TotalsMessage &) const = default;
-};
-
 // A share of a total as the panel, chart and documents show it: "##0.00%",
 // never grouped ("1080.00%").
 QString percentText(double ratio);
@@ -91,9 +84,9 @@ public:
     };
 
     // Nothing when the panel may open; otherwise the "View Totals" message.
-    static std::optional<TotalsMessage> openCheck(const BudgetModel &model);
+    static std::optional<Notice> openCheck(const BudgetModel &model);
     // Shown when fill() answers MissingIncome on opening.
-    static TotalsMessage missingIncomeMessage();
+    static Notice missingIncomeMessage();
     static QString caption(int year);
     static QString basisText(PercentBasis basis); // Label19
 
