@@ -2,9 +2,9 @@
 // was read reads back the same cells (texts a cell cannot keep are made
 // keepable by the first reading), and the clipboard and export texts of the
 // loaded budget build.
-#include "budget/budgetmodel.h"
-#include "budget/budgettext.h"
-#include "budget/yearfile.h"
+#include "budgetengine/budgetmodel.h"
+#include "budgetengine/budgettext.h"
+#include "budgetengine/yearfile.h"
 
 #include <QDir>
 #include <QFile>

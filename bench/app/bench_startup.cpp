@@ -10,7 +10,7 @@
 #include "app/registertools.h"
 #include "app/startfrm.h"
 #include "app/toolopener.h"
-#include "budget/budgetyears.h"
+#include "budgetengine/budgetyears.h"
 #include "components/program.h"
 #include "fullyear.h"
 #include "unattended.h"

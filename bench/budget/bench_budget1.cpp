@@ -1,7 +1,7 @@
 // The budget window over a full year file: opening it, and one cell edit
 // through the grid with the monthly rows following.
 #include "budget/budget1.h"
-#include "budget/yearfile.h"
+#include "budgetengine/yearfile.h"
 #include "components/grid.h"
 #include "fullyearprogram.h"
 

@@ -1,7 +1,7 @@
 // The totals panel and the budget's documents over a full year of 50 items.
 #include "budget/budgetchart.h"
 #include "budget/budgetdocument.h"
-#include "budget/budgetmodel.h"
+#include "budgetengine/budgetmodel.h"
 #include "budget/totalspanel.h"
 #include "components/printdocument.h"
 #include "fullyear.h"

@@ -1,4 +1,4 @@
-#include "budget/budgetspelling.h"
+#include "budgetengine/budgetspelling.h"
 #include "components/hunspellchecker.h"
 #include "unattended.h"
 #include "fakespellingview.h"

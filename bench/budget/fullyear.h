@@ -1,6 +1,6 @@
 #pragma once
 // A budget kept for a whole year, saved as a year file, for the budget benchmarks.
-#include "budget/yearfile.h"
+#include "budgetengine/yearfile.h"
 
 #include <QTemporaryDir>
 

@@ -175,7 +175,7 @@ void Actua1::buildTable(TableKind kind)
     m_table->empty([this] { repaintNow(this); });
     const ValueTableInputs inputs = m_inputs->values();
     if (const std::optional<FailingInput> failure = firstFailingInput(inputs)) {
-        const InputMessage message = messageFor(*failure);
+        const Notice message = messageFor(*failure);
         program().prompter.inform(this, message.title, message.text);
         m_inputs->focus(*failure);
         return;

@@ -12,7 +12,7 @@ constexpr qsizetype kMaxHeadingLength = 256;
 
 // Small figures sit close enough to their headings without padding; large
 // ones need the heading widened to the figure and a TAB so columns line up.
-std::function<double(const QString &)> paddingWidth(float corner, const CopyWidths &widths)
+TextWidth paddingWidth(float corner, const CopyWidths &widths)
 {
     if (corner <= 99)
         return {};
@@ -32,11 +32,7 @@ QString headingLine(const ValueBlock &b, const CopyWidths &widths)
             line += label;
             continue;
         }
-        const double room = width(reference);
-        // A font whose blank has no width must not pad for ever.
-        while (width(label) < room && label.size() < kMaxHeadingLength)
-            label += u' ';
-        line += label + tab;
+        line += padToWidth(label, width(reference), width, kMaxHeadingLength - label.size()) + tab;
     }
     return line + crlf;
 }

@@ -48,7 +48,7 @@ std::optional<FailingInput> firstFailingInput(const ValueTableInputs &inputs)
     return std::nullopt;
 }
 
-InputMessage messageFor(FailingInput input)
+Notice messageFor(FailingInput input)
 {
     switch (input) {
     case FailingInput::Amount:

@@ -2,6 +2,8 @@
 // Present and future value tables of an amount or an annuity over a range of
 // annual rates (rows) and years (columns). Figures are kept as 32-bit floats,
 // as the table always has been, so the cents shown follow from that precision.
+#include "common/notice.h"
+
 #include <QString>
 #include <optional>
 #include <vector>
@@ -22,14 +24,9 @@ struct ValueTableInputs {
 
 enum class FailingInput { Amount, AmountTooLarge, PaymentsPerYear, PaymentsPerYearTooLarge, MaximumYears };
 
-struct InputMessage {
-    QString title;
-    QString text;
-};
-
 // The first input that stops a table, checked in the order the user fills them.
 std::optional<FailingInput> firstFailingInput(const ValueTableInputs &inputs);
-InputMessage messageFor(FailingInput input);
+Notice messageFor(FailingInput input);
 
 // New box texts when a range was typed upside down; the window shows them
 // before the table is built.

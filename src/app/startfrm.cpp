@@ -11,6 +11,7 @@
 #include "components/colours.h"
 #include "components/eventyield.h"
 #include "components/program.h"
+#include "frame/launchergeometry.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -273,18 +274,16 @@ void Startfrm::displayCheck()
         switchToFullScreen();
     } else if (m_program.state.displayMode == DisplayMode::Smaller) {
         // The size is the outer size; the frame's share comes off the client area.
-        const QSize frame = frameGeometry().size() - size();
         const QSize outer(px(smallerWidth), px(smallerHeight));
-        resize(outer - frame);
-        move(screen.x() + screen.width() / 2 - outer.width() / 2,
-             screen.y() + screen.height() / 2 - outer.height() / 2);
+        const QPoint topLeft(screen.x() + screen.width() / 2 - outer.width() / 2,
+                             screen.y() + screen.height() / 2 - outer.height() / 2);
+        setOuterGeometry(*this, QRect(topLeft, outer), frameExtent(*this));
     }
 }
 
 void Startfrm::recordGeometry()
 {
-    m_program.state.launcherGeometry = frameGeometry();
-    m_program.state.launcherSize = frameGeometry().size();
+    recordLauncherGeometry(m_program.state, *this);
 }
 
 void Startfrm::centrePanel()

@@ -316,14 +316,14 @@ void Backup1::runOperation()
         runRestore();
 }
 
-Button Backup1::ask(const Text &text, Icon icon, Buttons buttons, Button defaultButton)
+Button Backup1::ask(const Notice &text, Icon icon, Buttons buttons, Button defaultButton)
 {
     return m_program.prompter.message(this, {text.title, text.text, icon, buttons, defaultButton});
 }
 
 bool Backup1::confirmDelete()
 {
-    const Text question{deleteQuestionTitle(), deleteQuestion(m_mode, m_year, m_path->text())};
+    const Notice question{deleteQuestionTitle(), deleteQuestion(m_mode, m_year, m_path->text())};
     return ask(question, Icon::Question, int(Button::Yes) | int(Button::No) | int(Button::Cancel),
                Button::No) == Button::Yes;
 }

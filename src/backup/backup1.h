@@ -68,7 +68,7 @@ private:
     void runBackup();
     void runRestore();
     bool confirmDelete();
-    Button ask(const backup::Text &text, Icon icon, Buttons buttons, Button defaultButton);
+    Button ask(const Notice &text, Icon icon, Buttons buttons, Button defaultButton);
 
     Program &m_program;
     backup::MountedVolumes m_mounted;

@@ -109,12 +109,12 @@ QString statusRestoreFailed()
     return QStringLiteral("Restore Failed");
 }
 
-Text driveUnavailable()
+Notice driveUnavailable()
 {
     return {QStringLiteral("Device/Drive Error"), QStringLiteral("Device/Drive is Unavailable!")};
 }
 
-Text backupDiskFull()
+Notice backupDiskFull()
 {
     return {QStringLiteral("Backup Disk"),
             lines({QStringLiteral("Disk is either Full, or there is not enough room"),
@@ -125,7 +125,7 @@ Text backupDiskFull()
                    QStringLiteral("Be sure New Disk is inserted before Clicking OK")})};
 }
 
-Text backupCancelled()
+Notice backupCancelled()
 {
     return {QStringLiteral("Backup Proceedure Cancelation"),
             lines({QStringLiteral("You have cancelled the backup proceedure!"),
@@ -133,20 +133,20 @@ Text backupCancelled()
                    QStringLiteral("May we suggest you initiate Backup for these files again!")})};
 }
 
-Text restoreDiskError()
+Notice restoreDiskError()
 {
     return {QStringLiteral("Disk Error"),
             lines({QStringLiteral("Unable to find Backup Disk or Location containing requested files!"),
                    QStringLiteral("Please insert another backup Disk into selected Drive and Try again.")})};
 }
 
-Text yearFileUnreadable(const QString &path)
+Notice yearFileUnreadable(const QString &path)
 {
     return {QStringLiteral("File Error"),
             lines({QStringLiteral("Unable to read ") + path, QStringLiteral("Nothing was backed up.")})};
 }
 
-Text restoreNotWritten(int year, const QString &path)
+Notice restoreNotWritten(int year, const QString &path)
 {
     return {QStringLiteral("Restore Error"),
             lines({QStringLiteral("Unable to write ") + path,

@@ -1,6 +1,8 @@
 #pragma once
 // The words of the backup utility: captions, explanations, status lines and
 // the titles and texts of its messages, for one year and mode.
+#include "common/notice.h"
+
 #include <QString>
 
 namespace tq::backup {
@@ -28,16 +30,12 @@ QString statusRestoring(int year);
 QString statusRestored();
 QString statusRestoreFailed();
 
-struct Text {
-    QString title;
-    QString text;
-};
-Text driveUnavailable();
-Text backupDiskFull();
-Text backupCancelled();
-Text restoreDiskError();
+Notice driveUnavailable();
+Notice backupDiskFull();
+Notice backupCancelled();
+Notice restoreDiskError();
 // Not one of the disk's faults: the year file itself could not be read or written.
-Text yearFileUnreadable(const QString &path);
-Text restoreNotWritten(int year, const QString &path);
+Notice yearFileUnreadable(const QString &path);
+Notice restoreNotWritten(int year, const QString &path);
 
 } // namespace tq::backup

@@ -1,16 +1,13 @@
 #include "budget/budget1.h"
 
-#include "backup/backup1.h"
 #include "budget/budget1colours.h"
 #include "budget/budget1totals.h"
 #include "budget/gridbackgroundselector.h"
 #include "budget/budgetcopy.h"
 #include "budget/budgetgridfit.h"
 #include "budget/budget1print.h"
-#include "budget/earlierversions.h"
-#include "budget/yearhistory.h"
-#include "budget/budgettext.h"
-#include "budget/budgetyears.h"
+#include "budgetengine/budgettext.h"
+#include "budgetengine/budgetyears.h"
 #include "budget/monthlyrows.h"
 #include "budget/totalspanel.h"
 #include "components/grid.h"
@@ -22,11 +19,9 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -34,26 +29,11 @@ namespace tq {
 
 namespace {
 
-const QString budgetTitle = QStringLiteral("Home Budget");
 constexpr int backgroundSideButton = 1;
 constexpr int textColourSideButton = 2;
 constexpr int insertSideButton = 4;
 constexpr int printSideButton = 5;
 constexpr int totalsSideButton = 6;
-const QColor editBoxFocusColour(255, 255, 160); // light yellow
-
-// The replaced file could not be kept first, so nothing replaced it.
-QString historyFailure(const QString &file, const QString &what)
-{
-    return QStringLiteral("The earlier version of %1 could not be kept in the History folder, so the budget "
-                          "was not %2.")
-        .arg(file, what);
-}
-
-Message question(const BudgetNotice &notice, Buttons buttons, Button preselected)
-{
-    return {notice.title, notice.text, Icon::Question, buttons, preselected};
-}
 
 } // namespace
 
@@ -91,7 +71,10 @@ Budget1::Budget1(Program &program, QWidget *launcher)
       m_form(BudgetForm::build([this](QWidget *w, const QRect &r) { placeInPanel(w, r); })),
       m_menus(BudgetMenus::build(optionsMenu(), editMenu(),
                                  addToolMenu(QStringLiteral("&Utilities"), QStringLiteral("mU")))),
-      m_spelling(program, *this, m_model, *m_form.grid, [this](const QString &s) { setStatusText(s); })
+      m_spelling(program, *this, m_model, *m_form.grid, [this](const QString &s) { setStatusText(s); }),
+      m_cursor(m_form, m_menus, m_model, m_undo, m_spelling, program.platform, sideButton(insertSideButton)),
+      m_years(program, *this, m_model, m_undo, m_form, m_menus, m_cursor,
+              [this](const BudgetNotices &notices) { showNotices(notices); })
 {
     // The budget disables no top button, not even its own.
     if (QToolButton *own = topToolbar()->button(config().ownTopButton))
@@ -107,16 +90,15 @@ Budget1::Budget1(Program &program, QWidget *launcher)
     connectColours();
     connectPreview();
     connectGrid();
-    connectEditBox();
     connectYearBox();
     connectCommands();
     connectUndo();
     setResultsAvailable(false, true);
-    setDeleteEnabled(false);
+    m_cursor.setDeleteEnabled(false);
     m_form.copyRight->setEnabled(false);
     m_menus.copyRight->setEnabled(false);
     m_spelling.open();
-    loadYear(years::today(program.clock.now().date()));
+    m_years.load(years::today(program.clock.now().date()));
 }
 
 // The base destructor closes the window and moves the focus; nothing may reach
@@ -149,7 +131,7 @@ void Budget1::connectTotals()
             installGridPopup(panel->itemList());
         });
     connect(m_totals, &Budget1Totals::closed, this, [this] {
-        putCursor(cursorRow(), cursorColumn());
+        m_cursor.put(m_cursor.row(), m_cursor.column());
         m_form.grid->setFocus();
     });
 }
@@ -196,22 +178,11 @@ void Budget1::connectGrid()
     Grid *grid = m_form.grid;
     connect(&m_model, &BudgetModel::noticesRaised, this, &Budget1::showNotices);
     connect(&m_model, &BudgetModel::monthsChanged, this, &Budget1::showMonths);
-    connect(grid, &Grid::clicked, this, &Budget1::gridClicked);
-    connect(grid, &Grid::cellClicked, this, &Budget1::cellClicked);
     installGridPopup(grid);
-    connect(grid, &Grid::cursorMoved, this, &Budget1::cursorMoved);
-    connect(grid, &Grid::keyReleased, this, &Budget1::showPosition);
     connect(grid, &Grid::editorTextChanged, m_form.editBox, &QLineEdit::setText);
     connect(grid, &Grid::editFinished, this,
             [this](int row, int col) { m_form.grid->setCurrentCell(row, col); });
-    grid->tableView()->installEventFilter(this);
     connect(m_form.monthly, &MonthlyRows::incomeClicked, this, &Budget1::enterIncome);
-}
-
-void Budget1::connectEditBox()
-{
-    connect(m_form.editBox, &QLineEdit::textEdited, this, &Budget1::editBoxTyped);
-    m_form.editBox->installEventFilter(this);
 }
 
 void Budget1::connectYearBox()
@@ -228,7 +199,7 @@ void Budget1::connectYearBox()
         // Only a move from another control of this window: focus coming back
         // from the prompt's own dialog or another program asks nothing.
         if (inBox(now) && old && !inBox(old) && old->window() == this)
-            yearBoxFocused();
+            m_years.boxFocused();
     });
 }
 
@@ -237,7 +208,7 @@ void Budget1::connectUndo()
     QUndoStack &stack = m_undo.stack();
     const auto step = [this](void (QUndoStack::*move)()) {
         (m_undo.stack().*move)();
-        refreshEditBox();
+        m_cursor.refreshEditBox();
     };
     connect(m_menus.undo, &QAction::triggered, this, [step] { step(&QUndoStack::undo); });
     connect(m_menus.redo, &QAction::triggered, this, [step] { step(&QUndoStack::redo); });
@@ -261,36 +232,36 @@ void Budget1::connectCommands()
     on(m_menus.deleteRow, &Budget1::deleteRow);
     on(m_menus.editDeleteRow, &Budget1::deleteRow);
     on(m_menus.insertRow, &Budget1::insertRow);
-    on(m_form.copyYear, &Budget1::copyToNextYear);
-    on(m_menus.copyYear, &Budget1::copyToNextYear);
+    connect(m_form.copyYear, &QPushButton::clicked, this, [this] { m_years.copyToNextYear(); });
+    connect(m_menus.copyYear, &QAction::triggered, this, [this] { m_years.copyToNextYear(); });
     on(m_form.exit, &Budget1::exitStep);
     on(m_form.spelling, &Budget1::checkSpelling);
     on(m_form.totals, &Budget1::showTotals);
     on(m_form.print, &Budget1::openReport);
     on(m_menus.totals, &Budget1::showTotals);
     on(m_menus.spelling, &Budget1::checkSpelling);
-    connect(m_form.save, &QPushButton::clicked, this, [this] { save(); });
-    for (QPushButton *b : {m_form.copyRight, m_form.save, m_form.deleteRow})
-        b->installEventFilter(this); // the position indicator empties while they have the focus
-    connect(m_menus.save, &QAction::triggered, this, [this] { save(); });
+    connect(m_form.save, &QPushButton::clicked, this, [this] { m_years.save(); });
+    connect(m_menus.save, &QAction::triggered, this, [this] { m_years.save(); });
 
-    connect(m_menus.backup, &QAction::triggered, this, [this] { runBackup(backup::Mode::Backup); });
-    connect(m_menus.restore, &QAction::triggered, this, [this] { runBackup(backup::Mode::Restore); });
-    on(m_menus.versions, &Budget1::openEarlierVersion);
+    connect(m_menus.backup, &QAction::triggered, this,
+            [this] { m_years.runBackup(backup::Mode::Backup, [this] { reopen(); }); });
+    connect(m_menus.restore, &QAction::triggered, this,
+            [this] { m_years.runBackup(backup::Mode::Restore, [this] { reopen(); }); });
+    connect(m_menus.versions, &QAction::triggered, this, [this] { m_years.openEarlierVersion(); });
     on(m_menus.clipboard, &Budget1::copyToClipboard);
     on(m_menus.copy, &Budget1::copyToClipboard);
     connect(m_menus.exportFile, &QAction::triggered, this,
-            [this] { exportBudget(program(), this, m_model.sheet(), m_year); });
+            [this] { exportBudget(program(), this, m_model.sheet(), m_years.year()); });
     connect(m_menus.utilities, &QMenu::aboutToShow, this, [this] {
-        const budgettext::UtilitiesMenu u = budgettext::utilitiesMenu(program().folder, m_year, m_model.sheet());
+        const budgettext::UtilitiesMenu u = budgettext::utilitiesMenu(program().folder, m_years.year(), m_model.sheet());
         m_menus.backup->setEnabled(u.backup);
         m_menus.exportFile->setEnabled(u.exportFile);
         m_menus.restore->setEnabled(u.restore);
     });
-    connect(optionsMenu(), &QMenu::aboutToShow, this, &Budget1::syncDeleteItems);
+    connect(optionsMenu(), &QMenu::aboutToShow, &m_cursor, &BudgetCursor::syncDeleteItems);
     connect(optionsMenu(), &QMenu::aboutToHide, this, [this] { m_menus.copy->setVisible(false); });
     connect(editMenu(), &QMenu::aboutToShow, this, [this] {
-        putCursor(0, BudgetModel::itemColumn);
+        m_cursor.put(0, BudgetModel::itemColumn);
         m_menus.clipboard->setEnabled(budgettext::canCopy(m_model.sheet()));
     });
 }
@@ -298,7 +269,7 @@ void Budget1::connectCommands()
 void Budget1::openReport()
 {
     reportPreview()->open(budgetGridDocument(
-        program(), m_model, [this] { return m_year; }, m_form.grid->font().family()));
+        program(), m_model, [this] { return m_years.year(); }, m_form.grid->font().family()));
 }
 
 void Budget1::printTotals()
@@ -336,7 +307,7 @@ bool Budget1::hasResults() const
 
 void Budget1::showNotices(const BudgetNotices &notices)
 {
-    for (const BudgetNotice &n : notices)
+    for (const Notice &n : notices)
         program().prompter.inform(this, n.title, n.text);
 }
 
@@ -351,128 +322,16 @@ void Budget1::onActivated()
     m_gridFit->apply();
 }
 
-// ---- cursor, position and edit box -------------------------------------------
-
-int Budget1::cursorRow() const
-{
-    return m_form.grid->currentRow() - 1;
-}
-int Budget1::cursorColumn() const
-{
-    return m_form.grid->currentCol() - 1;
-}
-
-void Budget1::putCursor(int row, int column)
-{
-    m_form.grid->setCurrentCell(row + 1, column + 1);
-}
-
-void Budget1::showPosition()
-{
-    if (cursorRow() >= 0)
-        m_form.position->setText(BudgetModel::cellPosition(cursorRow(), cursorColumn()));
-}
-
-// Showing a cell's text does not run the edit box rules: a name read from a
-// year file may hold a comma, and a look must not change or mark anything.
-void Budget1::refreshEditBox()
-{
-    if (cursorRow() >= 0)
-        m_form.editBox->setText(m_model.text(cursorRow(), cursorColumn()));
-}
-
-void Budget1::editBoxTyped(const QString &text)
-{
-    if (cursorRow() < 0)
-        return;
-    m_undo.mergeNextEditWith(cursorRow() * budgetColumns + cursorColumn());
-    const entry::EditBoxEntry e = m_model.enterEditBox(cursorRow(), cursorColumn(), text);
-    if (e.boxText != text) {
-        m_form.editBox->setText(e.boxText);
-        m_form.editBox->end(false);
-    }
-    if (e.beep)
-        program().platform.beep();
-}
-
-void Budget1::editBoxFocus(bool in)
-{
-    QPalette p = m_form.editBox->palette();
-    p.setColor(QPalette::Base, in ? editBoxFocusColour : m_form.grid->backgroundColor());
-    m_form.editBox->setPalette(p);
-    m_form.grid->setHighlight(in ? Grid::Highlight::Always : Grid::Highlight::Never);
-    if (in) {
-        m_spelling.attach(m_form.editBox);
-        refreshEditBox();
-    }
-}
-
-void Budget1::cursorMoved()
-{
-    refreshEditBox();
-    showPosition();
-    const bool copyable = BudgetModel::canCopyRight(cursorColumn());
-    m_form.copyRight->setEnabled(copyable);
-    m_menus.copyRight->setEnabled(copyable);
-}
-
-void Budget1::gridClicked()
-{
-    if (cursorRow() >= 0)
-        cursorMoved();
-}
-
-// Only a click on a cell chooses the row insert and delete act on: a heading
-// click sorts and leaves the cursor where it was.
-void Budget1::cellClicked()
-{
-    if (cursorRow() < 0)
-        return;
-    m_lastClickedRow = cursorRow();
-    m_menus.deleteRow->setEnabled(!m_model.text(cursorRow(), cursorColumn()).isEmpty());
-    sideButton(insertSideButton)->setEnabled(true);
-}
-
-void Budget1::gridFocused()
-{
-    cursorMoved();
-    m_form.deleteRow->setEnabled(true);
-    m_menus.editDeleteRow->setEnabled(true);
-}
-
-void Budget1::setDeleteEnabled(bool on)
-{
-    m_form.deleteRow->setEnabled(on);
-    m_menus.deleteRow->setEnabled(on);
-    m_menus.editDeleteRow->setEnabled(on);
-}
-
-void Budget1::syncDeleteItems()
-{
-    const bool on = m_form.deleteRow->isEnabled();
-    m_menus.deleteRow->setEnabled(on);
-    m_menus.insertRow->setEnabled(on);
-    sideButton(insertSideButton)->setEnabled(on);
-}
-
 void Budget1::aboutToPopUp()
 {
-    syncDeleteItems();
-    putCursor(0, BudgetModel::itemColumn);
+    m_cursor.syncDeleteItems();
+    m_cursor.put(0, BudgetModel::itemColumn);
     m_menus.copy->setVisible(hasResults());
 }
 
 bool Budget1::eventFilter(QObject *watched, QEvent *event)
 {
-    const QEvent::Type type = event->type();
-    if (watched == m_form.editBox && (type == QEvent::FocusIn || type == QEvent::FocusOut)) {
-        editBoxFocus(type == QEvent::FocusIn);
-    } else if (watched == m_form.grid->tableView() && type == QEvent::FocusIn) {
-        gridFocused();
-    } else if (type == QEvent::FocusIn &&
-               (watched == m_form.copyRight || watched == m_form.save || watched == m_form.deleteRow)) {
-        m_form.position->clear();
-    } else if (watched == m_form.yearBox && type == QEvent::KeyPress) {
+    if (watched == m_form.yearBox && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             yearPicked(); // a typed year is taken as a picked one: the totals close too
@@ -486,8 +345,8 @@ bool Budget1::eventFilter(QObject *watched, QEvent *event)
 
 void Budget1::enterIncome(int month)
 {
-    const int row = cursorRow();
-    const int column = cursorColumn();
+    const int row = m_cursor.row();
+    const int column = m_cursor.column();
     m_form.monthly->setIncomeHighlight(month, m_form.grid->backgroundColor());
     const QString answer = program().prompter.input(
         this, QStringLiteral("Total Income"),
@@ -509,18 +368,18 @@ void Budget1::enterIncome(int month)
         }
     }
     m_form.monthly->setIncomeHighlight(month, QColor());
-    putCursor(row, column);
+    m_cursor.put(row, column);
     m_form.grid->setFocus();
 }
 
 void Budget1::copyToClipboard()
 {
-    copyBudgetToClipboard(program(), this, m_model, m_year);
+    copyBudgetToClipboard(program(), this, m_model, m_years.year());
 }
 
 void Budget1::showTotals()
 {
-    m_totals->toggle(m_year, [this] {
+    m_totals->toggle(m_years.year(), [this] {
         if (GridBackgroundSelector *selector = m_colours->selectorIfBuilt())
             selector->cancelIfShown();
     });
@@ -534,29 +393,30 @@ void Budget1::checkSpelling()
 
 void Budget1::copyRight()
 {
-    const int row = cursorRow();
-    const int column = cursorColumn();
+    const int row = m_cursor.row();
+    const int column = m_cursor.column();
     if (row < 0 || !BudgetModel::canCopyRight(column))
         return;
     showNotices(m_model.copyRight(row, column));
-    putCursor(row, column);
+    m_cursor.put(row, column);
     m_form.grid->setFocus();
 }
 
 void Budget1::insertRow()
 {
-    if (m_lastClickedRow < 0)
+    const int row = m_cursor.clickedRow();
+    if (row < 0)
         return;
-    showNotices(m_model.insertItemRow(m_lastClickedRow));
-    putCursor(m_lastClickedRow, cursorColumn());
+    showNotices(m_model.insertItemRow(row));
+    m_cursor.put(row, m_cursor.column());
     m_form.grid->setHighlight(Grid::Highlight::Never);
 }
 
 void Budget1::deleteRow()
 {
-    if (m_lastClickedRow < 0)
+    const int row = m_cursor.clickedRow();
+    if (row < 0)
         return;
-    const int row = m_lastClickedRow;
     m_model.setMarkedRow(row);
     const Button answer = program().prompter.message(
         this, {QStringLiteral("Delete Row"), QStringLiteral("Do you really want to delete this row?"),
@@ -564,151 +424,34 @@ void Budget1::deleteRow()
     m_model.setMarkedRow(-1);
     if (answer == Button::Yes)
         showNotices(m_model.removeItemRow(row));
-    setDeleteEnabled(false);
+    m_cursor.setDeleteEnabled(false);
     m_form.grid->setHighlight(Grid::Highlight::Never);
-    putCursor(0, BudgetModel::itemColumn);
+    m_cursor.put(0, BudgetModel::itemColumn);
     m_form.exit->setFocus();
 }
 
 // ---- years and files --------------------------------------------------------------
 
-void Budget1::loadYear(int year, const QString &file)
-{
-    BusyPointer busy(program().platform);
-    m_form.editBox->clear();
-    m_year = year;
-    const BudgetModel::LoadOutcome outcome =
-        file.isEmpty() ? m_model.load(program().folder, year) : m_model.loadFile(file);
-    m_unreadable = outcome.status == yearfile::Status::Unreadable;
-    showYearInBox();
-    if (m_unreadable)
-        program().prompter.inform(
-            this, budgetTitle,
-            QStringLiteral("%1 cannot be read. An empty budget is shown; saving will ask "
-                           "before it replaces that file.")
-                .arg(yearFilePath(year)));
-    showNotices(outcome.notices);
-    putCursor(0, BudgetModel::itemColumn);
-    m_form.position->setText(BudgetModel::cellPosition(0, BudgetModel::itemColumn));
-    m_form.copyYear->setVisible(years::offersCopy(year));
-    m_form.copyRight->setEnabled(false);
-    m_menus.copyRight->setEnabled(false);
-    setDeleteEnabled(false);
-    m_lastClickedRow = -1;
-    m_model.setModified(!file.isEmpty());
-    m_undo.reset();
-}
-
-void Budget1::openEarlierVersion()
-{
-    const QString file = chooseEarlierVersion(program(), this, m_year);
-    if (!file.isEmpty() && askToSave())
-        loadYear(m_year, file);
-}
-
-// The list entry itself, so that leaving the box does not pick it again.
-void Budget1::showYearInBox()
-{
-    QComboBox *box = m_form.yearBox;
-    box->setCurrentIndex(box->findText(QString::number(m_year)));
-    box->setEditText(QString::number(m_year));
-}
-
-// Messages name the file as the user finds it in the program folder.
-QString Budget1::yearFilePath(int year) const
-{
-    return QDir::toNativeSeparators(program().folder.filePath(yearfile::fileName(year)));
-}
-
-bool Budget1::confirmReplaceUnreadable()
-{
-    const QString name = yearFilePath(m_year);
-    return program().prompter.message(
-               this,
-               {budgetTitle,
-                QStringLiteral("%1 could not be read when this year was opened. Replace it with the budget "
-                               "on screen?")
-                    .arg(name),
-                Icon::Question, int(Button::Yes) | int(Button::No), Button::No}) == Button::Yes;
-}
-
-bool Budget1::save()
-{
-    BusyPointer busy(program().platform);
-    const int row = cursorRow();
-    const int column = cursorColumn();
-    bool saved = false;
-    if (!m_unreadable || confirmReplaceUnreadable()) {
-        // An unreadable file the user agreed to replace cannot be kept.
-        if (!m_unreadable && !yearhistory::keep(program().folder, m_year, program().clock.now())) {
-            program().prompter.inform(this, budgetTitle,
-                                      historyFailure(yearFilePath(m_year), QStringLiteral("saved")) +
-                                          QStringLiteral(" Your changes are still on screen."));
-        } else if (m_model.save(program().folder, m_year)) {
-            saved = true;
-            m_undo.markSaved();
-            m_unreadable = false;
-            yearhistory::prune(program().folder, m_year);
-        } else {
-            program().prompter.inform(
-                this, budgetTitle,
-                QStringLiteral(
-                    "The budget could not be saved to %1. Your changes are still on screen and the "
-                    "file was left as it was.")
-                    .arg(yearFilePath(m_year)));
-        }
-    }
-    if (row >= 0)
-        putCursor(row, column);
-    m_form.grid->setFocus();
-    return saved;
-}
-
-bool Budget1::askToSave()
-{
-    if (!m_model.isModified())
-        return true;
-    const Button answer = program().prompter.message(
-        this, question(years::savePrompt(m_year), int(Button::Yes) | int(Button::No) | int(Button::Cancel),
-                       Button::Yes));
-    if (answer == Button::Cancel)
-        return false;
-    if (answer == Button::Yes)
-        return save();
-    m_model.setModified(false);
-    return true;
-}
-
 bool Budget1::confirmExit()
 {
-    return askToSave();
+    return m_years.askToSave();
 }
 
 // Every way of closing asks first, the title bar's close button and the
 // launcher's exit included: an unasked close would lose the year's changes.
 void Budget1::closeEvent(QCloseEvent *event)
 {
-    if (!askToSave()) {
+    if (!m_years.askToSave()) {
         event->ignore();
         return;
     }
     ToolWindow::closeEvent(event);
 }
 
-void Budget1::yearBoxFocused()
-{
-    if (!askToSave())
-        return; // choosing or entering a year asks again
-    m_form.copyRight->setEnabled(false);
-    m_menus.copyRight->setEnabled(false);
-    setDeleteEnabled(false);
-    m_form.position->clear();
-}
-
 void Budget1::yearPicked()
 {
     m_totals->close();
-    if (takeYearFromBox())
+    if (m_years.takeFromBox())
         enableYearCommands();
 }
 
@@ -719,37 +462,6 @@ void Budget1::enableYearCommands()
         b->setEnabled(true);
 }
 
-// The box's whole text names the year; unsaved changes are asked about again,
-// so a Cancel at the box's focus cannot lose them here.
-bool Budget1::takeYearFromBox()
-{
-    if (!askToSave()) {
-        showYearInBox();
-        return false;
-    }
-    m_yearChosen = true;
-    loadYear(years::fromBoxText(m_form.yearBox->currentText()));
-    return true;
-}
-
-// The copy on disk must hold what is on screen, so unsaved changes are asked
-// about first; a restore brings the window back to today's year.
-void Budget1::runBackup(backup::Mode mode)
-{
-    if (!askToSave())
-        return;
-    {
-        Backup1 dialog(program(), m_year, mode, this);
-        program().prompter.runDialog(dialog);
-    }
-    if (mode == backup::Mode::Backup) {
-        m_yearChosen = true;
-        loadYear(m_year);
-    } else {
-        reopen();
-    }
-}
-
 // A restore may have replaced any year's file and colours: the window starts
 // over as when it opened, on today's year with the stored colours.
 void Budget1::reopen()
@@ -757,27 +469,8 @@ void Budget1::reopen()
     m_totals->reset();
     loadPanelColour();
     m_colours->colours().load();
-    m_yearChosen = false;
-    loadYear(years::today(program().clock.today()));
+    m_years.load(years::today(program().clock.today()));
     enableYearCommands();
-}
-
-void Budget1::copyToNextYear()
-{
-    const Button answer = program().prompter.message(
-        this, question(years::copyYearPrompt(m_year), int(Button::Yes) | int(Button::No), Button::No));
-    const int next = m_year + 1;
-    if (answer == Button::Yes) {
-        if (!yearhistory::keep(program().folder, next, program().clock.now()))
-            program().prompter.inform(this, budgetTitle, historyFailure(yearFilePath(next), QStringLiteral("copied")));
-        else if (yearfile::copyToNextYear(program().folder, m_year) == yearfile::CopyResult::Failed)
-            program().prompter.inform(this, budgetTitle,
-                                      QStringLiteral("%1 could not be written.").arg(yearFilePath(next)));
-        else
-            yearhistory::prune(program().folder, next);
-        m_undo.reset();
-    }
-    m_form.grid->setFocus();
 }
 
 } // namespace tq

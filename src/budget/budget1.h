@@ -5,10 +5,12 @@
 // user's clicks and keys to it and shows its answers.
 #include "backup/backuptexts.h"
 #include "budget/budget1spelling.h"
+#include "budget/budgetcursor.h"
 #include "budget/budgetform.h"
 #include "budget/budgetmenus.h"
-#include "budget/budgetmodel.h"
+#include "budgetengine/budgetmodel.h"
 #include "budget/budgetundo.h"
+#include "budget/budgetyearfiles.h"
 #include "frame/toolwindow.h"
 
 namespace tq {
@@ -30,16 +32,8 @@ public:
     BudgetModel &model() { return m_model; }
     const BudgetForm &form() const { return m_form; }
     const Budget1Spelling &spelling() const { return m_spelling; }
-    int selectedYear() const { return m_year; }
+    int selectedYear() const { return m_years.year(); }
 
-    // "&Save": false when the file was not written (the user was told).
-    bool save();
-    // The save prompt: true when the caller may go on (saved or discarded).
-    bool askToSave();
-    // `file` empty: the year's own file; else a kept version of it, which
-    // then counts as unsaved.
-    void loadYear(int year, const QString &file = {});
-    void openEarlierVersion();
     void checkSpelling();
     void showTotals();
     void printTotals();
@@ -48,8 +42,6 @@ public:
     void copyRight();
     void insertRow();
     void deleteRow();
-    void copyToNextYear();
-    void runBackup(backup::Mode mode);
     void enterIncome(int month);
 
 protected:
@@ -68,49 +60,26 @@ private:
     void connectColours();
     void connectPreview();
     void connectGrid();
-    void connectEditBox();
     void connectYearBox();
     void connectCommands();
     void connectUndo();
     void showNotices(const BudgetNotices &notices);
     void showMonths(int first, int last);
 
-    // Grid row and column of the cursor as model row and column (-1 without one).
-    int cursorRow() const;
-    int cursorColumn() const;
-    void putCursor(int row, int column);
-    void showPosition();
-    void refreshEditBox();
-    void editBoxTyped(const QString &text);
-    void editBoxFocus(bool in);
-    void gridClicked();
-    void cellClicked();
-    void gridFocused();
-    void cursorMoved();
-    void syncDeleteItems();
-    void setDeleteEnabled(bool on);
-
-    void yearBoxFocused();
     void yearPicked();
     void enableYearCommands(); // "&Print", "&Save" and "Copy (&Yr)"
     void reopen();
-    bool takeYearFromBox();
-    void showYearInBox();
-    bool confirmReplaceUnreadable();
-    QString yearFilePath(int year) const;
 
     BudgetModel m_model;
     BudgetUndo m_undo{m_model, nullptr};
     BudgetForm m_form;
     BudgetMenus m_menus;
     Budget1Spelling m_spelling;
+    BudgetCursor m_cursor;
+    BudgetYearFiles m_years;
     Budget1Totals *m_totals = nullptr;  // child of this window
     BudgetGridFit *m_gridFit = nullptr; // child of the grid
     Budget1Colours *m_colours = nullptr; // child of this window
-    int m_year = 0;
-    bool m_yearChosen = false;
-    bool m_unreadable = false; // the year's file exists but could not be read
-    int m_lastClickedRow = -1; // model row; insert and delete act on it
 };
 
 } // namespace tq

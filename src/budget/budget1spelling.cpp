@@ -1,6 +1,6 @@
 #include "budget/budget1spelling.h"
 
-#include "budget/budgetmodel.h"
+#include "budgetengine/budgetmodel.h"
 #include "components/eventyield.h"
 #include "components/grid.h"
 #include "components/program.h"

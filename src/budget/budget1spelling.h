@@ -2,7 +2,7 @@
 // The home budget window's spelling check: the grid's item column as the
 // check's view, the checker the window owns, and the command's status and
 // outcome messages.
-#include "budget/budgetspelling.h"
+#include "budgetengine/budgetspelling.h"
 #include "components/hunspellchecker.h"
 
 #include <functional>

@@ -2,7 +2,7 @@
 
 #include "budget/budgetform.h"
 #include "budget/budgetmenus.h"
-#include "budget/budgetmodel.h"
+#include "budgetengine/budgetmodel.h"
 #include "budget/totalspanel.h"
 #include "components/grid.h"
 #include "components/program.h"
@@ -44,7 +44,7 @@ void Budget1Totals::toggle(int year, const std::function<void()> &opening)
         panel->closeTotals();
         return;
     }
-    std::optional<TotalsMessage> message = YearTotals::openCheck(m_model);
+    std::optional<Notice> message = YearTotals::openCheck(m_model);
     if (!message) {
         opening();
         panel->setListAppearance(m_form.grid->backgroundColor(), m_form.grid->textColor(),

@@ -6,7 +6,7 @@
 //
 // The chart itself is made on the first draw(), so a budget window whose
 // totals panel never opens builds no chart.
-#include "budget/yeartotals.h"
+#include "budgetengine/yeartotals.h"
 
 #include <QWidget>
 

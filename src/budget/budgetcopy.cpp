@@ -1,7 +1,7 @@
 #include "budget/budgetcopy.h"
 
-#include "budget/budgetmodel.h"
-#include "budget/budgettext.h"
+#include "budgetengine/budgetmodel.h"
+#include "budgetengine/budgettext.h"
 #include "components/program.h"
 
 #include <QFontMetrics>
@@ -17,7 +17,7 @@ void copyBudgetToClipboard(Program &program, QWidget *window, const BudgetModel 
         program.platform.setClipboardText(budgettext::clipboardText(
             model, year, [&metrics](const QString &text) { return metrics.horizontalAdvance(text); }));
     }
-    const BudgetNotice notice = budgettext::copiedNotice();
+    const Notice notice = budgettext::copiedNotice();
     program.prompter.inform(window, notice.title, notice.text);
 }
 
@@ -29,7 +29,7 @@ bool exportBudget(Program &program, QWidget *window, const BudgetSheet &sheet, i
     const std::optional<QString> path = budgettext::exportPath(program.folder, typed);
     if (!path)
         return false;
-    std::optional<BudgetNotice> failure;
+    std::optional<Notice> failure;
     {
         const BusyPointer busy(program.platform);
         failure = budgettext::exportTo(*path, sheet);

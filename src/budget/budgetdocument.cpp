@@ -1,6 +1,6 @@
 #include "budget/budgetdocument.h"
 
-#include "budget/budgetmodel.h"
+#include "budgetengine/budgetmodel.h"
 #include "budget/documentlines.h"
 #include "components/printdocument.h"
 
@@ -113,8 +113,7 @@ private:
 
     void writeHeadings()
     {
-        static const QStringList headings = {"Item", "Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                             "Jul",  "Aug", "Sep", "Oct", "Nov", "Dec"};
+        static const QStringList headings = QStringList{QStringLiteral("Item")} + monthNames();
         m_doc.setFontSize(m_baseSize);
         const double y = m_doc.currentY();
         for (qsizetype i = 0; i < headings.size(); ++i) {
@@ -175,7 +174,7 @@ private:
         const double needed = 3 * (m_doc.lineHeight() + ruleGap);
         if (m_doc.currentY() > height() - monthlyRowsRoom || m_doc.currentY() + needed > height())
             startMonthlyPage();
-        const QStringList captions = {"Total Expenses: ", "Total Income: ", "Balance: "};
+        const QStringList &captions = figureCaptions();
         for (int r = 0; r < 3; ++r) {
             std::array<QString, budgetMonths> figures;
             for (int m = 0; m < budgetMonths; ++m)

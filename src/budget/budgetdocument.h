@@ -9,7 +9,7 @@
 // Positions are fractions of the page width W and fixed twip offsets from the
 // page's edges, so both follow the paper and its orientation. A row is
 // written on one line and moves to the next page whole when it would not fit.
-#include "budget/yeartotals.h"
+#include "budgetengine/yeartotals.h"
 
 #include <QDate>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "budget/budgetform.h"
 
-#include "budget/budgetmodel.h"
+#include "budgetengine/budgetmodel.h"
 #include "budget/monthlyrows.h"
 #include "components/grid.h"
 

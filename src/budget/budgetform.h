@@ -3,6 +3,7 @@
 // positions inside the tool window's main panel.
 #include <QList>
 #include <QRect>
+#include <QString>
 #include <functional>
 
 class QComboBox;
@@ -40,6 +41,9 @@ struct BudgetForm {
     QList<QWidget *> popupAreas() const;
     QList<QPushButton *> buttons() const;
 };
+
+// The window's title, also that of its messages about the year's file.
+inline const QString budgetTitle = QStringLiteral("Home Budget");
 
 // The main panel's design size in twips.
 inline constexpr int budgetPanelWidth = 10500;

@@ -1,6 +1,6 @@
 #include "budget/budgetgridfit.h"
 
-#include "budget/budgetmodel.h"
+#include "budgetengine/budgetmodel.h"
 #include "budget/monthlyrows.h"
 #include "common/twips.h"
 #include "components/fittext.h"

@@ -1,6 +1,6 @@
 #include "budget/budgetundo.h"
 
-#include "budget/budgetmodel.h"
+#include "budgetengine/budgetmodel.h"
 
 namespace tq {
 

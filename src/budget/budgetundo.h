@@ -4,7 +4,7 @@
 // it touched and the figures are recomputed from them. Steps are recorded when
 // the model says an edit finished; the unsaved-changes flag follows the
 // stack's clean state, so an undo back to the saved budget asks no question.
-#include "budget/budgetsheet.h"
+#include "budgetengine/budgetsheet.h"
 
 #include <QObject>
 #include <QUndoStack>

@@ -1,6 +1,6 @@
 #include "budget/documentlines.h"
 
-#include "budget/entryrules.h"
+#include "budgetengine/entryrules.h"
 #include "common/numberformat.h"
 #include "components/printdocument.h"
 

@@ -1,8 +1,8 @@
 #include "budget/earlierversions.h"
 
-#include "budget/entryrules.h"
-#include "budget/yearfile.h"
-#include "budget/yearhistory.h"
+#include "budgetengine/entryrules.h"
+#include "budgetengine/yearfile.h"
+#include "budgetengine/yearhistory.h"
 #include "components/program.h"
 
 #include <QDialog>

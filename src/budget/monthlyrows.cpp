@@ -9,18 +9,13 @@
 
 namespace tq {
 
-namespace {
-const QStringList monthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-}
-
 MonthlyRows::MonthlyRows(QWidget *parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setAutoFillBackground(true);
-    m_expenses = makeRow(QStringLiteral("Label3"), QStringLiteral("Total Expenses: "), 0);
-    m_income = makeRow(QStringLiteral("Label5"), QStringLiteral("Total Income: "), 1);
-    m_balance = makeRow(QStringLiteral("Label7"), QStringLiteral("Balance: "), 2);
+    m_expenses = makeRow(QStringLiteral("Label3"), figureCaptions().at(0), 0);
+    m_income = makeRow(QStringLiteral("Label5"), figureCaptions().at(1), 1);
+    m_balance = makeRow(QStringLiteral("Label7"), figureCaptions().at(2), 2);
     for (QLabel *label : m_income) {
         label->setCursor(Qt::PointingHandCursor);
         label->setToolTip(QStringLiteral("Click to enter this month's income"));
@@ -39,7 +34,7 @@ MonthlyRows::Row MonthlyRows::makeRow(const QString &name, const QString &title,
         auto *label = new QLabel(this);
         label->setObjectName(QStringLiteral("%1(%2)").arg(name).arg(m));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setAccessibleName(spokenCaption(title) + u' ' + monthNames.at(m));
+        label->setAccessibleName(spokenCaption(title) + u' ' + monthNames().at(m));
         label->setAutoFillBackground(false);
         row.at(size_t(m)) = label;
     }

@@ -2,7 +2,7 @@
 // The three monthly rows under the budget grid: total expenses (Label3),
 // income (Label5, clicked to enter it) and balance (Label7, red below zero),
 // one label a month under the month columns, with their titles (Label2).
-#include "budget/monthlyfigures.h"
+#include "budgetengine/monthlyfigures.h"
 
 #include <QFrame>
 #include <array>

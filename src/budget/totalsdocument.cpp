@@ -94,7 +94,7 @@ private:
     void writeTotals()
     {
         const YearFigures &f = m_source.totals.figures();
-        const QStringList captions = {"Total Expenses: ", "Total Income: ", "Balance: "};
+        const QStringList &captions = figureCaptions();
         const QStringList amounts = {amount(f.expenses), amount(f.income), amount(f.balance)};
         // Before a complete fill the panel shows 0 for the shares.
         const QStringList percents = {percentText(f.expensesShare),

@@ -1,7 +1,7 @@
 #include "budget/totalspanel.h"
 
 #include "budget/budgetchart.h"
-#include "budget/budgetmodel.h"
+#include "budgetengine/budgetmodel.h"
 #include "components/accessiblecaptions.h"
 #include "components/colours.h"
 #include "components/grid.h"
@@ -89,7 +89,7 @@ QWidget *TotalsPanel::buildTotalsBlock()
     auto *block = new QWidget(this);
     auto *grid = new QGridLayout(block);
     grid->setContentsMargins(0, 0, 0, 0);
-    const QStringList captions = {"Total Expenses: ", "Total Income: ", "Balance: "};
+    const QStringList &captions = figureCaptions();
     for (int i = 0; i < 3; ++i) {
         m_captions[i] = addLabel(QStringLiteral("Label%1").arg(10 + i), captions[i]);
         grid->addWidget(m_captions[i], i, 0);
@@ -156,9 +156,9 @@ void TotalsPanel::setChartBackground(const QColor &colour)
     m_chart->setBackground(colour);
 }
 
-std::optional<TotalsMessage> TotalsPanel::open(const BudgetModel &model, int year)
+std::optional<Notice> TotalsPanel::open(const BudgetModel &model, int year)
 {
-    if (std::optional<TotalsMessage> refused = YearTotals::openCheck(model))
+    if (std::optional<Notice> refused = YearTotals::openCheck(model))
         return refused;
     if (m_open) {
         closeTotals();

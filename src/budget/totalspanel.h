@@ -17,7 +17,7 @@
 //     and "Copy (&Yr)" disabled.
 // - closed(): the grid cursor goes back to its cell and the grid takes the
 //   focus. printRequested(): the totals document of budgetdocument.h.
-#include "budget/yeartotals.h"
+#include "budgetengine/yeartotals.h"
 
 #include <QFrame>
 #include <QPixmap>
@@ -42,7 +42,7 @@ public:
     void setChartBackground(const QColor &colour);
 
     // The model must outlive the open panel; the basis change reads it again.
-    std::optional<TotalsMessage> open(const BudgetModel &model, int year);
+    std::optional<Notice> open(const BudgetModel &model, int year);
     void refill();
     void closeTotals();
     // Closed, with the percentage basis back on income, as when the window opened.

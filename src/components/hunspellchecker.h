@@ -2,7 +2,7 @@
 // The spell checker on Hunspell with the program's own correction dialog. The
 // dictionary loads when the first text with words is checked, not before.
 #include "components/personalwords.h"
-#include "components/spellchecker.h"
+#include "common/spellchecker.h"
 #include "components/spelldictionary.h"
 
 #include <QDir>

@@ -8,6 +8,7 @@
 #include "frame/activitytoolbar.h"
 #include "frame/framemenus.h"
 #include "frame/framestatusbar.h"
+#include "frame/launchergeometry.h"
 #include "frame/mainpanel.h"
 #include "frame/panelcolourchoice.h"
 #include "frame/proportionallayout.h"
@@ -146,36 +147,23 @@ void ToolWindow::buildShortcuts()
     connect(help, &QShortcut::activated, this, &ToolWindow::showHelp);
 }
 
-QRect ToolWindow::launcherOuterRect() const
-{
-    const QRect g = m_program.state.launcherGeometry;
-    if (g.isValid())
-        return g;
-    return QRect(QPoint(0, 0),
-                 QSize(twipsToPx(designWindowTwips.width()), twipsToPx(designWindowTwips.height())));
-}
-
 // The launcher's outer rectangle, frame included, so the window covers the
 // launcher exactly and never runs past the screen in full screen display.
 // Until the window manager has framed this window the launcher's own frame
 // stands in for it; fitToLauncher() corrects that once the real one is known.
 void ToolWindow::takeLauncherGeometry()
 {
-    const QRect outer = launcherOuterRect();
-    QSize frame = frameGeometry().size() - size();
+    QSize frame = frameExtent(*this);
     if (frame.isEmpty() && m_launcher)
-        frame = m_launcher->frameGeometry().size() - m_launcher->size();
-    move(outer.topLeft());
-    resize(outer.size() - frame.expandedTo(QSize(0, 0)));
+        frame = frameExtent(*m_launcher);
+    setOuterGeometry(*this, launcherOuterRect(m_program.state, *this), frame.expandedTo(QSize(0, 0)));
 }
 
 void ToolWindow::fitToLauncher()
 {
-    const QRect outer = launcherOuterRect();
-    if (frameGeometry() == outer)
-        return;
-    move(outer.topLeft());
-    resize(outer.size() - (frameGeometry().size() - size()));
+    const QRect outer = launcherOuterRect(m_program.state, *this);
+    if (frameGeometry() != outer)
+        setOuterGeometry(*this, outer, frameExtent(*this));
 }
 
 void ToolWindow::updateScale()
@@ -285,13 +273,6 @@ void ToolWindow::storeColourChoice()
 
 // ---- placing ------------------------------------------------------------------
 
-QSize ToolWindow::launcherSize() const
-{
-    if (m_program.state.launcherSize.isValid())
-        return m_program.state.launcherSize;
-    return m_program.state.launcherGeometry.isValid() ? m_program.state.launcherGeometry.size() : size();
-}
-
 void ToolWindow::placeInPanel(QWidget *widget, const QRect &twips)
 {
     widget->setParent(m_panel);
@@ -308,14 +289,14 @@ void ToolWindow::placeScaled(QWidget *widget, const QRect &twips)
 
 void ToolWindow::placePanelOnLoad()
 {
-    const QSize l = launcherSize();
+    const QSize l = launcherSize(m_program.state, size());
     const QSize p = m_panel->size();
     placePanel((l.width() - p.width()) / 2, std::max(0, (l.height() - p.height()) / 2 - twipsToPx(130)));
 }
 
 void ToolWindow::placePanelOnActivation()
 {
-    const QSize l = launcherSize();
+    const QSize l = launcherSize(m_program.state, size());
     const QSize p = m_panel->size();
     int top = l.height() / 2 - p.height() / 2 - twipsToPx(360);
     if (m_top->isVisibleTo(this)) {

@@ -169,14 +169,12 @@ private:
     void applyBackground();
     void applyToolbarFlags();
     void applyPanelColour(const QColor &colour);
-    QRect launcherOuterRect() const;
     void takeLauncherGeometry();
     void fitToLauncher();
     void updateScale();
     void placePanelOnLoad();
     void placePanelOnActivation();
     void placePanel(int clientLeft, int clientTop);
-    QSize launcherSize() const;
     void activate();
     void onTopButton(int number);
     void onSideButton(int number);

@@ -29,22 +29,13 @@ bool padsHeadings(double referencePayment)
     return referencePayment > 99 && referencePayment < 1000;
 }
 
-QString paddedHeading(QString heading, const TextWidth &textWidth)
-{
-    const double wanted = textWidth(QStringLiteral("testtttt"));
-    // Bounded: a width function that never grows must not hang the copy.
-    for (int i = 0; i < 64 && textWidth(heading) < wanted; ++i)
-        heading += u' ';
-    return heading;
-}
-
 QString headingLine(const PaymentsCopySource &s, const TextWidth &textWidth)
 {
     QString line(tab);
     for (double length : s.block.lengths) {
         QString heading = QString::number(std::llround(length)) + u' ' + unitName(s.unit);
         if (padsHeadings(s.referencePayment) && textWidth)
-            heading = paddedHeading(heading, textWidth);
+            heading = padToWidth(heading, textWidth(QStringLiteral("testtttt")), textWidth, 64);
         line += heading + tab;
     }
     return line + crlf;

@@ -1,11 +1,11 @@
 #pragma once
 // The two clipboard texts of the loan calculator, built from what its grid
 // and boxes show. Lines end with CR LF; each text ends with a lone CR.
+#include "common/padtowidth.h"
 #include "loan/loanengine.h"
 #include "loan/paymentsblock.h"
 
 #include <QString>
-#include <functional>
 #include <optional>
 
 namespace tq {
@@ -27,9 +27,6 @@ struct AmortizationCopySource {
     double payment = 0;
     QList<QStringList> rows; // the five cell texts of each schedule row
 };
-
-// Width of a text in the window's font, for lining up mid-sized payments.
-using TextWidth = std::function<double(const QString &)>;
 
 // Nothing when the loan amount field is empty: there is no amount to quote.
 std::optional<QString> paymentsCopyText(const PaymentsCopySource &source, const TextWidth &textWidth);

@@ -171,7 +171,7 @@ private Q_SLOTS:
         }
         QCOMPARE(int(*outcome.failure), failure);
         QVERIFY(!outcome.exchange.maximumRate); // a stopped table leaves the boxes alone
-        const InputMessage message = messageFor(*outcome.failure);
+        const Notice message = messageFor(*outcome.failure);
         QCOMPARE(message.title, title);
         QCOMPARE(message.text, text);
     }

@@ -1,9 +1,9 @@
 #pragma once
 // Year files and budgets the budget engine tests share.
-#include "budget/budgetmodel.h"
-#include "budget/budgetsheet.h"
-#include "budget/yearfile.h"
-#include "budget/yeartotals.h"
+#include "budgetengine/budgetmodel.h"
+#include "budgetengine/budgetsheet.h"
+#include "budgetengine/yearfile.h"
+#include "budgetengine/yeartotals.h"
 
 #include <QByteArray>
 #include <QStringList>

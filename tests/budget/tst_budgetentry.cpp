@@ -1,5 +1,5 @@
-#include "budget/budgetyears.h"
-#include "budget/entryrules.h"
+#include "budgetengine/budgetyears.h"
+#include "budgetengine/entryrules.h"
 
 #include <QTest>
 
@@ -156,7 +156,7 @@ private Q_SLOTS:
         QCOMPARE(e.caption.value_or("-"), caption);
         QCOMPARE(e.notice.has_value(), capped);
         if (capped)
-            QCOMPARE(*e.notice, BudgetNotice({"Maximum Allowed Entry Exceeded",
+            QCOMPARE(*e.notice, Notice({"Maximum Allowed Entry Exceeded",
                                               "Due to printer size requirements needed to print this budget, "
                                               "the Total Income Amount Cannot exceed 99999.99"}));
     }
@@ -199,7 +199,7 @@ private Q_SLOTS:
     {
         QCOMPARE(years::savePrompt(2007).text,
                  QStringLiteral("Save changes made to 2007 budget before Exiting?"));
-        QCOMPARE(years::copyYearPrompt(2007), BudgetNotice({"Copy Year", "Copy 2007 file to 2008?"}));
+        QCOMPARE(years::copyYearPrompt(2007), Notice({"Copy Year", "Copy 2007 file to 2008?"}));
         QCOMPARE(years::list().size(), 100);
         QCOMPARE(years::list().last(), QStringLiteral("2089"));
     }

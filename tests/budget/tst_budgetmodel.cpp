@@ -1,4 +1,4 @@
-#include "budget/budgetmodel.h"
+#include "budgetengine/budgetmodel.h"
 #include "budgetfixture.h"
 
 #include <QRandomGenerator>

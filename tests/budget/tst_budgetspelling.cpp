@@ -1,5 +1,5 @@
-#include "budget/autocorrectlist.h"
-#include "budget/budgetspelling.h"
+#include "budgetengine/autocorrectlist.h"
+#include "budgetengine/budgetspelling.h"
 #include "fakespellchecker.h"
 #include "fakespellingview.h"
 

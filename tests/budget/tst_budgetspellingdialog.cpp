@@ -1,5 +1,5 @@
 // The budget's spelling check driven through the real checker and its dialog.
-#include "budget/budgetspelling.h"
+#include "budgetengine/budgetspelling.h"
 #include "fakes.h"
 #include "fakespellingview.h"
 #include "pressingchecker.h"

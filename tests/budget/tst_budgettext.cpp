@@ -1,8 +1,8 @@
 // The budget as clipboard text and as an exported spreadsheet file, and when
 // the menus offer them.
 #include "budget/budgetcopy.h"
-#include "budget/budgetmodel.h"
-#include "budget/budgettext.h"
+#include "budgetengine/budgetmodel.h"
+#include "budgetengine/budgettext.h"
 #include "budgetfixture.h"
 #include "fakes.h"
 

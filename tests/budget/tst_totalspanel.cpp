@@ -36,7 +36,7 @@ struct PanelFixture {
         panel->setGeometry(0, 0, 1000, 650);
         showActive(&window);
     }
-    std::optional<TotalsMessage> open() { return panel->open(budget.model, 2007); }
+    std::optional<Notice> open() { return panel->open(budget.model, 2007); }
     QString label(int n) const { return findNamed<QLabel>(panel, QStringLiteral("Label%1").arg(n))->text(); }
     void click(const QString &name) const { clickButton(panel, name); }
     void clickRow(int row) const

@@ -1,4 +1,4 @@
-#include "budget/yearfile.h"
+#include "budgetengine/yearfile.h"
 #include "budgetfixture.h"
 
 #include <QBuffer>

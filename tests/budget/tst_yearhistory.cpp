@@ -1,4 +1,4 @@
-#include "budget/yearhistory.h"
+#include "budgetengine/yearhistory.h"
 #include "enginetest.h"
 
 #include <QFile>

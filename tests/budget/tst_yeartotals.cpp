@@ -1,4 +1,4 @@
-#include "budget/yeartotals.h"
+#include "budgetengine/yeartotals.h"
 #include "budgetfixture.h"
 
 #include <QTest>
@@ -155,11 +155,11 @@ private Q_SLOTS:
         QFETCH(QString, income);
         QFETCH(bool, refused);
         LoadedBudget b(rows, income);
-        const std::optional<TotalsMessage> message = YearTotals::openCheck(b.model);
+        const std::optional<Notice> message = YearTotals::openCheck(b.model);
         QCOMPARE(message.has_value(), refused);
         if (refused)
             QCOMPARE(*message,
-                     (TotalsMessage{"View Totals", "There must be at least one entry and at least one "
+                     (Notice{"View Totals", "There must be at least one entry and at least one "
                                                    "income entry to view Totals!"}));
     }
 
@@ -170,7 +170,7 @@ private Q_SLOTS:
         QCOMPARE(YearTotals::basisText(PercentBasis::Expenses),
                  QStringLiteral("% = Item Totals divided by Total Expenses"));
         QCOMPARE(YearTotals::missingIncomeMessage(),
-                 (TotalsMessage{"Totals Button",
+                 (Notice{"Totals Button",
                                 "Please enter at least the first row of data and the Total Income!"}));
     }
 };

@@ -89,12 +89,13 @@ bool outsideSeams(const QString &relative)
 }
 
 // Arrows point down only: common, components, frame, the tools, app. A tool
-// includes no other tool, except that the budget opens the backup utility.
+// includes no other tool, except that the budget opens the backup utility and
+// stands on its engine folder, which itself stands on common/ alone.
 int layerOf(const QString &folder)
 {
     static const QStringList layers{QStringLiteral("common"), QStringLiteral("components"),
                                     QStringLiteral("frame")};
-    static const QStringList tools{QStringLiteral("budget"),   QStringLiteral("loan"),
+    static const QStringList tools{QStringLiteral("budget"),   QStringLiteral("budgetengine"), QStringLiteral("loan"),
                                    QStringLiteral("homecalc"), QStringLiteral("actuarial"),
                                    QStringLiteral("scicalc"),  QStringLiteral("backup")};
     if (folder == u"app")
@@ -115,8 +116,10 @@ QStringList layerOffences(const SourceFile &f)
         const int from = layerOf(own), to = layerOf(target);
         if (target == own || from < 0 || to < 0)
             continue;
-        const bool sideways = from == 3 && to == 3 && !(own == u"budget" && target == u"backup");
-        if (to > from || sideways)
+        const bool allowed = (own == u"budget" && target == u"backup") || target == own + QStringLiteral("engine");
+        const bool sideways = from == 3 && to == 3 && !allowed;
+        const bool engineAboveCommon = own.endsWith(u"engine") && target != u"common";
+        if (to > from || sideways || engineAboveCommon)
             found << f.relative + QStringLiteral(": ") + match.captured(0);
     }
     return found;
@@ -197,6 +200,10 @@ private Q_SLOTS:
                                         << "#include \"loan/loanengine.h\"";
         QTest::newRow("tool beside tool") << "loan/loansheet.cpp"
                                           << "#include \"actuarial/valueblock.h\"";
+        QTest::newRow("components in an engine folder") << "budgetengine/budgetspelling.h"
+                                                        << "#include \"components/hunspellchecker.h\"";
+        QTest::newRow("engine folder beside a tool") << "loan/loansheet.cpp"
+                                                     << "#include \"budgetengine/yearfile.h\"";
         QTest::newRow("launcher in a tool") << "scicalc/scicalc.cpp"
                                             << "#include \"app/startfrm.h\"";
     }
@@ -218,6 +225,11 @@ private Q_SLOTS:
             0);
         QCOMPARE(violations({{QStringLiteral("budget/budget1.cpp"),
                               QStringLiteral("#include \"backup/backup1.h\"")}},
+                            engines)
+                     .size(),
+                 0);
+        QCOMPARE(violations({{QStringLiteral("budget/budget1.cpp"),
+                              QStringLiteral("#include \"budgetengine/budgetmodel.h\"")}},
                             engines)
                      .size(),
                  0);

@@ -2,7 +2,7 @@
 // A spell checker whose user is scripted: a text the test names gets one reply
 // (what the user does in the dialog); every other text passes without a dialog.
 // QtCore only, so engine tests can use it.
-#include "components/spellchecker.h"
+#include "common/spellchecker.h"
 
 #include <QHash>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 // The budget's item names as a plain list, recording what the spelling check does to them.
-#include "budget/budgetspelling.h"
+#include "budgetengine/budgetspelling.h"
 
 #include <QList>
 #include <QStringList>

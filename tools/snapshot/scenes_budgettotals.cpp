@@ -4,7 +4,7 @@
 
 #include "budget/budgetchart.h"
 #include "budget/budgetdocument.h"
-#include "budget/budgetmodel.h"
+#include "budgetengine/budgetmodel.h"
 #include "budget/totalspanel.h"
 #include "components/printdocument.h"
 

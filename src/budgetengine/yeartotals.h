@@ -7,7 +7,7 @@
 // The figures are numbers rounded to cents at the steps the panel shows them
 // (each month's total, the running yearly sums, the balance, each item's
 // total), so what the panel, the chart and the totals document show agree.
-#include "budget/budgetsheet.h"
+#include "budgetengine/budgetsheet.h"
 
 #include <QList>
 #include <QString>
@@ -18,13 +18,6 @@ namespace tq {
 class BudgetModel;
 
 enum class PercentBasis { Income, Expenses };
-
-// A message box with the question icon and an OK button.
-struct TotalsMessage {
-    QString title;
-    QString text;
-    bool operator==(const TotalsMessage &) const = default;
-};
 
 // A share of a total as the panel, chart and documents show it: "##0.00%",
 // never grouped ("1080.00%").
@@ -91,9 +84,9 @@ public:
     };
 
     // Nothing when the panel may open; otherwise the "View Totals" message.
-    static std::optional<TotalsMessage> openCheck(const BudgetModel &model);
+    static std::optional<Notice> openCheck(const BudgetModel &model);
     // Shown when fill() answers MissingIncome on opening.
-    static TotalsMessage missingIncomeMessage();
+    static Notice missingIncomeMessage();
     static QString caption(int year);
     static QString basisText(PercentBasis basis); // Label19
 

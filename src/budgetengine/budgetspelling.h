@@ -2,7 +2,8 @@
 // The budget's spelling check of its item names: walks the rows through the
 // checker's dialog and, when the user changes a word everywhere, carries the
 // whole replacement list over to the item names further down.
-#include "components/spellchecker.h"
+#include "common/notice.h"
+#include "common/spellchecker.h"
 
 #include <QString>
 
@@ -26,9 +27,7 @@ public:
 };
 
 // What the window shows when the check is over, through its prompter.
-struct SpellingOutcome {
-    QString title;
-    QString text;
+struct SpellingOutcome : Notice {
     // Status panel 1 keeps BudgetSpelling::statusText() when true, else shows the caption again.
     bool keepsStatus = false;
 };

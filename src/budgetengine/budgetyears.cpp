@@ -1,4 +1,4 @@
-#include "budget/budgetyears.h"
+#include "budgetengine/budgetyears.h"
 
 #include "common/numberformat.h"
 
@@ -36,13 +36,13 @@ bool offersCopy(int year)
     return year >= first && year <= last;
 }
 
-BudgetNotice savePrompt(int year)
+Notice savePrompt(int year)
 {
     return {QStringLiteral("Home Budget"),
             QStringLiteral("Save changes made to %1 budget before Exiting?").arg(year)};
 }
 
-BudgetNotice copyYearPrompt(int year)
+Notice copyYearPrompt(int year)
 {
     return {QStringLiteral("Copy Year"), QStringLiteral("Copy %1 file to %2?").arg(year).arg(year + 1)};
 }

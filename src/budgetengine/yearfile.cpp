@@ -1,6 +1,6 @@
-#include "budget/yearfile.h"
+#include "budgetengine/yearfile.h"
 
-#include "budget/entryrules.h"
+#include "budgetengine/entryrules.h"
 #include "common/numberformat.h"
 #include "common/safefile.h"
 #include "common/windows1252.h"
@@ -164,7 +164,7 @@ Loaded loadFile(const QString &filePath)
     return loaded;
 }
 
-BudgetNotice adjustedNotice(const QString &path)
+Notice adjustedNotice(const QString &path)
 {
     return {QStringLiteral("Home Budget"),
             QStringLiteral("%1 holds entries a budget cannot keep as they are: double quotes became "

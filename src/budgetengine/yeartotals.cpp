@@ -1,6 +1,6 @@
-#include "budget/yeartotals.h"
+#include "budgetengine/yeartotals.h"
 
-#include "budget/budgetmodel.h"
+#include "budgetengine/budgetmodel.h"
 #include "common/numberformat.h"
 
 #include <algorithm>
@@ -28,11 +28,11 @@ bool hasIncome(const BudgetSheet &sheet)
 
 } // namespace
 
-std::optional<TotalsMessage> YearTotals::openCheck(const BudgetModel &model)
+std::optional<Notice> YearTotals::openCheck(const BudgetModel &model)
 {
     if (hasEntry(model.sheet()) && hasIncome(model.sheet()))
         return std::nullopt;
-    return TotalsMessage{
+    return Notice{
         QStringLiteral("View Totals"),
         QStringLiteral("There must be at least one entry and at least one income entry to view Totals!")};
 }
@@ -68,7 +68,7 @@ QString listPercent(const ItemTotal &item)
     return item.total ? percentText(item.share) + u' ' : QString();
 }
 
-TotalsMessage YearTotals::missingIncomeMessage()
+Notice YearTotals::missingIncomeMessage()
 {
     return {QStringLiteral("Totals Button"),
             QStringLiteral("Please enter at least the first row of data and the Total Income!")};

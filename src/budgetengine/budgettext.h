@@ -1,10 +1,10 @@
 #pragma once
 // The budget as text: the clipboard copy that pastes into a word processor or
 // spreadsheet, the tab-separated export file, and when the menus offer them.
-#include "budget/budgetsheet.h"
+#include "budgetengine/budgetsheet.h"
+#include "common/padtowidth.h"
 
 #include <QDir>
-#include <functional>
 #include <optional>
 
 namespace tq {
@@ -13,15 +13,14 @@ class BudgetModel;
 
 namespace budgettext {
 
-// The width of a text in pixels in the window's font.
-using TextWidth = std::function<int(const QString &)>;
+// Item names are padded to this width in the window's font.
 inline constexpr int itemWidthPixels = 60;
 
 // Title line, heading line, one line per named item row, then the total
 // expenses, income and balance of each month. Lines after the heading and the
 // items end in a lone CR, the others in CR LF, as pasted budgets always have.
 QString clipboardText(const BudgetModel &model, int year, const TextWidth &widthOf);
-BudgetNotice copiedNotice();
+Notice copiedNotice();
 
 // Edit's copy and the right-click "&Copy": the first row has an item name.
 bool canCopy(const BudgetSheet &sheet);
@@ -49,7 +48,7 @@ std::optional<QString> exportPath(const QDir &programFolder, const QString &type
 QByteArray exportBytes(const BudgetSheet &sheet);
 // Replaces the file whole; on failure the earlier file stays and the notice
 // names the file.
-std::optional<BudgetNotice> exportTo(const QString &path, const BudgetSheet &sheet);
+std::optional<Notice> exportTo(const QString &path, const BudgetSheet &sheet);
 
 } // namespace budgettext
 } // namespace tq

@@ -1,6 +1,6 @@
-#include "budget/monthlyfigures.h"
+#include "budgetengine/monthlyfigures.h"
 
-#include "budget/entryrules.h"
+#include "budgetengine/entryrules.h"
 #include "common/numberformat.h"
 
 namespace tq {

@@ -1,6 +1,6 @@
 #pragma once
 // The heading sort of the item rows.
-#include "budget/budgetsheet.h"
+#include "budgetengine/budgetsheet.h"
 
 #include <Qt>
 

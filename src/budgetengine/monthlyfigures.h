@@ -2,7 +2,7 @@
 // The three monthly rows under the grid: a month's total expenses, its income
 // caption and its balance, kept as numbers. Each rounding step the rows show
 // is one function here; texts are made only where the rows are shown.
-#include "budget/budgetsheet.h"
+#include "budgetengine/budgetsheet.h"
 
 namespace tq {
 

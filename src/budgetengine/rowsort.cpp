@@ -1,4 +1,4 @@
-#include "budget/rowsort.h"
+#include "budgetengine/rowsort.h"
 
 #include "common/numberformat.h"
 

@@ -1,4 +1,4 @@
-#include "budget/autocorrectlist.h"
+#include "budgetengine/autocorrectlist.h"
 
 namespace tq {
 

@@ -1,6 +1,6 @@
-#include "budget/budgetmodel.h"
+#include "budgetengine/budgetmodel.h"
 
-#include "budget/rowsort.h"
+#include "budgetengine/rowsort.h"
 #include "common/numberformat.h"
 
 namespace tq {
@@ -24,20 +24,7 @@ std::pair<int, int> amountSpan(const std::vector<BudgetRow> &rows)
 
 QString heading(int column)
 {
-    static const QStringList headings = {QStringLiteral("Item"),
-                                         "Jan",
-                                         "Feb",
-                                         "Mar",
-                                         "Apr",
-                                         "May",
-                                         "Jun",
-                                         "Jul",
-                                         "Aug",
-                                         "Sep",
-                                         "Oct",
-                                         "Nov",
-                                         "Dec"};
-    return headings.at(column);
+    return column == BudgetModel::itemColumn ? QStringLiteral("Item") : monthNames().at(column - 1);
 }
 
 } // namespace

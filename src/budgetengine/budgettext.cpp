@@ -1,7 +1,7 @@
-#include "budget/budgettext.h"
+#include "budgetengine/budgettext.h"
 
-#include "budget/budgetmodel.h"
-#include "budget/yearfile.h"
+#include "budgetengine/budgetmodel.h"
+#include "budgetengine/yearfile.h"
 #include "common/safefile.h"
 #include "common/windows1252.h"
 
@@ -12,25 +12,6 @@ namespace tq::budgettext {
 namespace {
 
 constexpr int exportCheckedRows = 20;
-
-// "Jan" to "Dec", as the grid's heading row shows them.
-QStringList monthHeadings()
-{
-    const BudgetModel headings;
-    QStringList months;
-    for (int m = 0; m < budgetMonths; ++m)
-        months.append(
-            headings.headerData(BudgetModel::columnOfMonth(m), Qt::Horizontal, Qt::DisplayRole).toString());
-    return months;
-}
-
-QString paddedItem(QString name, const TextWidth &widthOf)
-{
-    // A bound, so a font that gives spaces no width cannot stall the copy.
-    for (int spaces = 0; spaces < itemWidthPixels && widthOf(name) < itemWidthPixels; ++spaces)
-        name += u' ';
-    return name;
-}
 
 QString monthlyLine(const QString &caption, const BudgetModel &model, QString MonthTexts::*figure)
 {
@@ -46,11 +27,11 @@ QString clipboardText(const BudgetModel &model, int year, const TextWidth &width
 {
     QString text = QString::number(year) + QLatin1String(" Budget\r\n\r\n");
     text +=
-        QString(8, u' ') + QLatin1String("Item") + QString(20, u' ') + monthHeadings().join(u'\t') + u'\r';
+        QString(8, u' ') + QLatin1String("Item") + QString(20, u' ') + monthNames().join(u'\t') + u'\r';
     for (const BudgetRow &row : model.sheet().rows) {
         if (row[0].isEmpty())
             continue;
-        text += paddedItem(row[0], widthOf) + u'\t';
+        text += padToWidth(row[0], itemWidthPixels, widthOf, itemWidthPixels) + u'\t';
         for (int m = 0; m < budgetMonths; ++m)
             text += row[size_t(BudgetModel::columnOfMonth(m))] + (m + 1 < budgetMonths ? u'\t' : u'\r');
     }
@@ -60,7 +41,7 @@ QString clipboardText(const BudgetModel &model, int year, const TextWidth &width
     return text;
 }
 
-BudgetNotice copiedNotice()
+Notice copiedNotice()
 {
     return {QStringLiteral("Copy Option"),
             QStringLiteral("Current Budget has been copied to the Windows Clipboard.")};
@@ -113,7 +94,7 @@ std::optional<QString> exportPath(const QDir &programFolder, const QString &type
 
 QByteArray exportBytes(const BudgetSheet &sheet)
 {
-    QString text = QLatin1String("\tItem\t") + monthHeadings().join(u'\t') + QLatin1String("\r\n");
+    QString text = QLatin1String("\tItem\t") + monthNames().join(u'\t') + QLatin1String("\r\n");
     for (const BudgetRow &row : sheet.rows) {
         QStringList cells{QString()};
         for (const QString &cell : row)
@@ -123,11 +104,11 @@ QByteArray exportBytes(const BudgetSheet &sheet)
     return encodeWindows1252(text);
 }
 
-std::optional<BudgetNotice> exportTo(const QString &path, const BudgetSheet &sheet)
+std::optional<Notice> exportTo(const QString &path, const BudgetSheet &sheet)
 {
     if (writeFileAtomically(path, exportBytes(sheet)))
         return std::nullopt;
-    return BudgetNotice{exportTitle(),
+    return Notice{exportTitle(),
                         QStringLiteral("The Spreadsheet File could not be saved:\r\r") + path +
                             QStringLiteral("\r\rAn earlier file of that name has not been changed.")};
 }

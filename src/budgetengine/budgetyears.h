@@ -1,7 +1,7 @@
 #pragma once
 // Which year the budget shows: today's year, the year box's list and how its
 // typed text becomes a year, and the questions about whole years.
-#include "budget/budgetsheet.h"
+#include "budgetengine/budgetsheet.h"
 
 #include <QDate>
 #include <QStringList>
@@ -25,7 +25,7 @@ int fromBoxText(const QString &text);
 bool offersCopy(int year);
 
 // Titles and texts of the questions the window asks with Yes/No(/Cancel).
-BudgetNotice savePrompt(int year);
-BudgetNotice copyYearPrompt(int year);
+Notice savePrompt(int year);
+Notice copyYearPrompt(int year);
 
 } // namespace tq::years

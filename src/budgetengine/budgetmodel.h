@@ -15,10 +15,10 @@
 // months a change touched raise the expense cap notice. Notices (messages the
 // window shows) are returned by the operations; setData() and sort(), which
 // views call, emit them through noticesRaised() instead.
-#include "budget/budgetsheet.h"
-#include "budget/entryrules.h"
-#include "budget/monthlyfigures.h"
-#include "budget/yearfile.h"
+#include "budgetengine/budgetsheet.h"
+#include "budgetengine/entryrules.h"
+#include "budgetengine/monthlyfigures.h"
+#include "budgetengine/yearfile.h"
 
 #include <QAbstractTableModel>
 #include <QDir>

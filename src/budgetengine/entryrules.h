@@ -2,7 +2,7 @@
 // What typing into the budget leaves behind: the rules for the grid's cells,
 // the edit box above it and the monthly income. Pure functions; the window
 // shows the notices and beeps.
-#include "budget/budgetsheet.h"
+#include "budgetengine/budgetsheet.h"
 
 #include <QString>
 #include <optional>
@@ -14,10 +14,10 @@ inline constexpr int maxAmountLength = 7; // a month cell while edited in place
 inline constexpr double cellLimit = 9999.99;
 inline constexpr double incomeLimit = 99999.99;
 
-BudgetNotice notANumberNotice();
-BudgetNotice cellLimitNotice();
-BudgetNotice incomeLimitNotice();
-BudgetNotice expenseCapNotice();
+Notice notANumberNotice();
+Notice cellLimitNotice();
+Notice incomeLimitNotice();
+Notice expenseCapNotice();
 
 // Characters a budget text may not hold: the double quote (the year file has
 // no escape for it) and anything outside Windows-1252 (it would change on save).
@@ -26,7 +26,7 @@ QString withoutRefused(const QString &text);
 
 struct CellEntry {
     QString text;
-    std::optional<BudgetNotice> notice;
+    std::optional<Notice> notice;
 };
 // Columns: 0 the item name, 1 to 12 January to December.
 // An in-place edit of a cell ends: names stay as typed (refused characters
@@ -44,7 +44,7 @@ EditBoxEntry enterEditBox(int column, const QString &text);
 
 struct IncomeEntry {
     std::optional<QString> caption; // nothing when the answer was empty (or cancelled)
-    std::optional<BudgetNotice> notice;
+    std::optional<Notice> notice;
 };
 IncomeEntry enterIncome(const QString &answer);
 

@@ -1,4 +1,4 @@
-#include "budget/entryrules.h"
+#include "budgetengine/entryrules.h"
 
 #include "common/numberformat.h"
 #include "common/windows1252.h"
@@ -29,23 +29,23 @@ CellEntry enterAmount(double value)
 
 } // namespace
 
-BudgetNotice notANumberNotice()
+Notice notANumberNotice()
 {
     return {invalidCellTitle, QStringLiteral("Cell entries must be numbers only!")};
 }
 
-BudgetNotice cellLimitNotice()
+Notice cellLimitNotice()
 {
     return {invalidCellTitle, QStringLiteral("Cell entries are limited to 9,999.99!")};
 }
 
-BudgetNotice incomeLimitNotice()
+Notice incomeLimitNotice()
 {
     return {maximumTitle, QStringLiteral("Due to printer size requirements needed to print this budget, "
                                          "the Total Income Amount Cannot exceed 99999.99")};
 }
 
-BudgetNotice expenseCapNotice()
+Notice expenseCapNotice()
 {
     return {maximumTitle, QStringLiteral("Due to printer size requirements needed to print this budget, "
                                          "the Total of Bills Amount Cannot exceed 99999")};

@@ -1,7 +1,7 @@
-#include "budget/yearhistory.h"
+#include "budgetengine/yearhistory.h"
 
-#include "budget/budgetmodel.h"
-#include "budget/yearfile.h"
+#include "budgetengine/budgetmodel.h"
+#include "budgetengine/yearfile.h"
 #include "common/safefile.h"
 
 #include <QFile>

@@ -2,7 +2,7 @@
 // The year file: one budget year as 662 quoted fields, one a line, CR LF,
 // Windows-1252 (the 650 cells row by row, then the twelve incomes). Files
 // written by earlier versions and by hand read the same way.
-#include "budget/budgetsheet.h"
+#include "budgetengine/budgetsheet.h"
 
 #include <QDir>
 
@@ -44,7 +44,7 @@ struct Loaded {
 Loaded load(const QDir &folder, int year);
 Loaded loadFile(const QString &path); // the same for a file of another name
 // The one message after a load that adjusted texts, naming the file.
-BudgetNotice adjustedNotice(const QString &path);
+Notice adjustedNotice(const QString &path);
 
 // A readable, non-empty file: what a backup can copy.
 bool hasSavedFile(const QDir &folder, int year);

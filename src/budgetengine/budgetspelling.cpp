@@ -1,6 +1,6 @@
-#include "budget/budgetspelling.h"
+#include "budgetengine/budgetspelling.h"
 
-#include "budget/autocorrectlist.h"
+#include "budgetengine/autocorrectlist.h"
 
 #include <QList>
 #include <algorithm>
@@ -95,11 +95,11 @@ SpellingOutcome BudgetSpelling::run()
     m_position = 0;
 
     if (m_changeCounter != 0)
-        return {statusText(),
-                QStringLiteral("Spelling Check has been canceled or has reached the end of your entries"),
+        return {{statusText(),
+                 QStringLiteral("Spelling Check has been canceled or has reached the end of your entries")},
                 true};
-    return {statusText(),
-            QStringLiteral("Spelling Check did not change or did not find any misspelled words!"), false};
+    return {{statusText(), QStringLiteral("Spelling Check did not change or did not find any misspelled words!")},
+            false};
 }
 
 void BudgetSpelling::checkRow(int row)
