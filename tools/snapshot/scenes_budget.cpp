@@ -5,8 +5,8 @@
 
 #include "budget/budget1.h"
 #include "budget/earlierversions.h"
-#include "budget/yearfile.h"
-#include "budget/yearhistory.h"
+#include "budgetengine/yearfile.h"
+#include "budgetengine/yearhistory.h"
 #include "components/grid.h"
 #include "components/printdocument.h"
 #include "frame/reportpreview.h"
