@@ -18,11 +18,11 @@ constexpr double headingColumn = 0.019;
 constexpr double itemColumn = 0.14;
 } // namespace
 
-BudgetGridFit::BudgetGridFit(Grid &grid) : QObject(&grid), m_grid(grid)
+BudgetGridFit::BudgetGridFit(Grid &grid) : QObject(&grid), m_grid(grid), m_view(grid.tableView())
 {
     m_grid.setRowsFollowFont(true);
     m_grid.installEventFilter(this);
-    m_grid.tableView()->installEventFilter(this);
+    m_view->installEventFilter(this);
 }
 
 QString BudgetGridFit::widestAmount(const QFontMetrics &metrics)
@@ -52,7 +52,7 @@ bool BudgetGridFit::eventFilter(QObject *watched, QEvent *event)
 {
     // The window gives the grid its font; the view inside it gets the room.
     if ((watched == &m_grid && event->type() == QEvent::FontChange) ||
-        (watched == m_grid.tableView() && event->type() == QEvent::Resize))
+        (watched == m_view && event->type() == QEvent::Resize))
         apply();
     return QObject::eventFilter(watched, event);
 }

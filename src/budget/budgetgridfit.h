@@ -25,6 +25,7 @@ protected:
 
 private:
     Grid &m_grid;
+    QObject *m_view; // the grid's table view, kept: events still come while the grid is destroyed
 };
 
 } // namespace tq
