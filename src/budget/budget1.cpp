@@ -51,7 +51,6 @@ ToolWindowConfig Budget1::budgetConfig(const QString &familyName)
     c.popup = PopupMenu::Options;
     c.designPanelColour = QColor(0x00, 0x80, 0x80); // colour 3 of the 16-colour palette, teal
     c.checkDefaultColourConflict = false;
-    c.escapeRunsExitStep = true; // Esc must not lose the colour choices
     c.panelDesignTwips = {budgetPanelWidth, budgetPanelHeight};
     c.sideButtons = {
         {QStringLiteral("Grid Background Selector"), FrameCommand::Custom, Glyph::GridBackground},

@@ -473,10 +473,8 @@ int ToolWindow::currentHelpId() const
 void ToolWindow::onEscape()
 {
     const Overlay *overlay = shownOverlay();
-    if (!overlay && m_config.escapeRunsExitStep)
-        exitStep();
-    else if (!overlay)
-        close();
+    if (!overlay)
+        exitStep(); // not a plain close: the colour question must not be skipped
     else if (overlay->escape)
         overlay->escape();
     else

@@ -35,7 +35,7 @@
 //   first shown overlay that names one (the preview: config.previewHelpId),
 //   else helpId; Esc runs onEscape(), which by default takes one Esc step of the
 //   first shown overlay, in the order they were added, and closes the window
-//   when none is shown (through the exit step with config.escapeRunsExitStep);
+//   through the exit step (colour question included) when none is shown;
 //   the side toolbar only beeps while an overlay that asks for it is shown;
 // - every close (exit step, close button, Esc) moves the launcher to the
 //   window's position and shows it. The window deletes itself when closed.

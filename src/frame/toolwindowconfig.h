@@ -50,7 +50,6 @@ struct ToolWindowConfig {
     QSize panelDesignTwips{9830, 7200};
     QColor designPanelColour = QColor(0x00, 0xFF, 0xFF); // light cyan
     bool checkDefaultColourConflict = true; // "No" refuses a black system default colour
-    bool escapeRunsExitStep = false;        // Esc closes as "E&xit" does, colour question included
     bool hasCopy = true;                  // Edit menu and the Copy items
     bool hasReport = true;                // the Print items open a report preview
     PopupMenu popup = PopupMenu::Context;
