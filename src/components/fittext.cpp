@@ -1,8 +1,8 @@
 #include "components/fittext.h"
 
+#include <QAbstractButton>
 #include <QFontMetrics>
 #include <QFontMetricsF>
-#include <QAbstractButton>
 #include <QLabel>
 #include <QStyle>
 
