@@ -1,8 +1,8 @@
 #include "components/fittext.h"
 
+#include <QAbstractButton>
 #include <QFontMetrics>
 #include <QFontMetricsF>
-#include <QAbstractButton>
 #include <QLabel>
 #include <QStyle>
 
@@ -12,13 +12,41 @@ namespace tq {
 
 namespace {
 
+// Where the first of `candidates` that fits is, or their count when none does.
+// Narrower and smaller only ever fit better, so halving finds the same font as
+// trying each in turn, and each font tried costs a font engine and a fontconfig match.
+qsizetype firstFitting(const QList<QFont> &candidates, const std::function<bool(const QFont &)> &fits)
+{
+    qsizetype lo = 0, hi = candidates.size();
+    while (lo < hi) {
+        const qsizetype mid = (lo + hi) / 2;
+        if (fits(candidates[mid]))
+            hi = mid;
+        else
+            lo = mid + 1;
+    }
+    return lo;
+}
+
+// Narrowed first, five percent at a time, then shrunk half a point at a time,
+// until it fits; the last one tried when nothing does.
 QFont fitted(QFont font, FitLimits limits, const std::function<bool(const QFont &)> &fits)
 {
-    for (int stretch = 95; !fits(font) && stretch >= limits.narrowestStretch; stretch -= 5)
+    if (fits(font))
+        return font;
+    QList<QFont> narrower, smaller;
+    for (int stretch = 95; stretch >= limits.narrowestStretch; stretch -= 5) {
         font.setStretch(stretch);
-    while (!fits(font) && font.pointSizeF() > limits.smallestPoints)
+        narrower << font;
+    }
+    if (const qsizetype i = firstFitting(narrower, fits); i < narrower.size())
+        return narrower[i];
+    while (font.pointSizeF() > limits.smallestPoints) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
-    return font;
+        smaller << font;
+    }
+    const qsizetype i = firstFitting(smaller, fits);
+    return i < smaller.size() ? smaller[i] : font;
 }
 
 void fitLabel(QLabel *label, FitLimits limits, const std::function<bool(const QFont &)> &fits)

@@ -20,14 +20,11 @@ void GridHeader::setThickness(int pixels)
     updateGeometry();
 }
 
+// The thickness is set, not measured: the table asks for this hint on every
+// change of shape, and QHeaderView would measure up to two hundred headings each time.
 QSize GridHeader::sizeHint() const
 {
-    QSize hint = QHeaderView::sizeHint();
-    if (orientation() == Qt::Horizontal)
-        hint.setHeight(m_thickness);
-    else
-        hint.setWidth(m_thickness);
-    return hint;
+    return orientation() == Qt::Horizontal ? QSize(length(), m_thickness) : QSize(m_thickness, length());
 }
 
 void GridHeader::mousePressEvent(QMouseEvent *event)

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPixmapCache>
+#include <QResource>
 #include <QStyle>
 #include <QStyleOption>
 #include <functional>
@@ -26,11 +27,11 @@ const QColor activityTile(0x8a, 0x94, 0x9e);
 
 using Painter = std::function<void(QPainter &)>;
 
-// The sizes the tiles were designed at; between them a tile is drawn at the
-// next larger one and scaled down, so the toolbars keep the look they have always had.
+// Between the designed sizes a tile is drawn at the next larger one and scaled
+// down, so the toolbars keep the look they have always had.
 int drawingSize(int side)
 {
-    for (int designed : {16, 20, 24, 32, 48})
+    for (int designed : ToolbarIcons::designedSizes())
         if (designed >= side)
             return designed;
     return side;
@@ -52,9 +53,23 @@ QPixmap paintTile(int size, const QColor &tile, const Painter &symbol)
     return pixmap;
 }
 
-// Paints an icon only at the size and mode a button asks for, when it first
+// The tile as the build painted it, or a null pixmap where it did not: the
+// pixels themselves, so nothing is decoded.
+QPixmap prebuilt(const QString &key, int size)
+{
+    const QResource resource(QStringLiteral(":/toolbaricons/") + ToolbarIcons::prebuiltName(key, size));
+    const QByteArray pixels = resource.uncompressedData();
+    if (pixels.size() != qsizetype(size) * size * 4)
+        return {};
+    return QPixmap::fromImage(QImage(reinterpret_cast<const uchar *>(pixels.constData()), size, size,
+                                     size * 4, QImage::Format_ARGB32_Premultiplied));
+}
+
+// Gives an icon only at the size and mode a button asks for, when it first
 // asks: a window's toolbars carry some fifty icons and show each at one size.
-// The pixmaps go into Qt's pixmap cache, so the next window reuses them.
+// A designed size comes as the build painted it; painting it here would load
+// fonts and cost a third of a window's opening. The pixmaps go into Qt's
+// pixmap cache, so the next window reuses them.
 class TileEngine : public QIconEngine
 {
 public:
@@ -65,16 +80,19 @@ public:
 
     QIconEngine *clone() const override { return new TileEngine(m_key, m_tile, m_symbol); }
     QString key() const override { return QStringLiteral("tq-tile"); }
+    QString iconName() override { return m_key; }
 
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
     {
         const int side = qMin(size.width(), size.height());
-        const QString key = QStringLiteral("%1/%2/%3").arg(m_key).arg(side).arg(int(mode));
+        const QString key = QStringLiteral("tq-icon/%1/%2/%3").arg(m_key).arg(side).arg(int(mode));
         QPixmap pixmap;
         if (QPixmapCache::find(key, &pixmap))
             return pixmap;
         const int drawn = drawingSize(side);
-        pixmap = paintTile(drawn, m_tile, m_symbol);
+        pixmap = prebuilt(m_key, drawn);
+        if (pixmap.isNull())
+            pixmap = paintTile(drawn, m_tile, m_symbol);
         if (drawn != side)
             pixmap = pixmap.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         if (mode != QIcon::Normal) {
@@ -100,7 +118,7 @@ private:
 
 QIcon tileIcon(const QString &key, const QColor &tile, const Painter &symbol)
 {
-    return QIcon(new TileEngine(QStringLiteral("tq-icon/") + key, tile, symbol));
+    return QIcon(new TileEngine(key, tile, symbol));
 }
 
 void drawText(QPainter &p, const QRectF &box, const QString &text, int pixelSize)
@@ -253,6 +271,18 @@ QColor tileFor(Glyph glyph)
 }
 
 } // namespace
+
+const QList<int> &ToolbarIcons::designedSizes()
+{
+    static const QList<int> sizes = {16, 20, 24, 32, 48};
+    return sizes;
+}
+
+QString ToolbarIcons::prebuiltName(const QString &iconName, int size)
+{
+    return QString(iconName).replace(QLatin1Char('/'), QLatin1Char('-')) +
+           QStringLiteral("-%1.argb").arg(size);
+}
 
 QIcon ToolbarIcons::glyph(Glyph glyph)
 {

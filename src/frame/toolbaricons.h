@@ -2,6 +2,7 @@
 // The program's own toolbar icon set: every icon is a rounded tile in its
 // group's colour with a white symbol, painted with QPainter at the size in use.
 #include <QIcon>
+#include <QList>
 #include <QString>
 
 namespace tq {
@@ -33,6 +34,13 @@ public:
     static QIcon glyph(Glyph glyph);
     // An activity without a symbol of its own: a neutral tile with up to two letters.
     static QIcon activity(const QString &letters);
+
+    // The sizes the tiles were designed at. The build paints every icon of the
+    // toolbars at each of them into the resources (tools/pictures/painticons).
+    static const QList<int> &designedSizes();
+    // The resource file name of an icon (its QIcon::name()) painted at `size`:
+    // its pixels, premultiplied ARGB32 in the machine's byte order, row by row.
+    static QString prebuiltName(const QString &iconName, int size);
 };
 
 } // namespace tq
