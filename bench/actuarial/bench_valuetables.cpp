@@ -5,7 +5,7 @@
 
 namespace {
 
-const tq::ValueTableInputs kLargest{QStringLiteral("1000"), QStringLiteral("12"), QStringLiteral("25.0"),
+const tq::ValueTableInputs kLargest{QStringLiteral("1000"), QStringLiteral("12"),  QStringLiteral("25.0"),
                                     QStringLiteral("0.5"),  QStringLiteral("100"), QStringLiteral("1")};
 
 void computeTable(benchmark::State &state)

@@ -180,8 +180,10 @@ int main(int argc, char **argv)
                 runs, m, l, l / m, median(resident) / 1024);
     for (const auto &[name, times] : opening) {
         const double t = median(times);
-        std::printf("opening %-9s %.1f ms (built in %.1f), %.2f of the launcher's start-up (target at most %.2f)\n",
-                    qPrintable(name), t, median(building[name]), t / l, name == QStringLiteral("budget") ? 0.35 : 0.30);
+        std::printf(
+            "opening %-9s %.1f ms (built in %.1f), %.2f of the launcher's start-up (target at most %.2f)\n",
+            qPrintable(name), t, median(building[name]), t / l,
+            name == QStringLiteral("budget") ? 0.35 : 0.30);
     }
     return 0;
 }

@@ -1,8 +1,8 @@
 // The totals panel and the budget's documents over a full year of 50 items.
 #include "budget/budgetchart.h"
 #include "budget/budgetdocument.h"
-#include "budgetengine/budgetmodel.h"
 #include "budget/totalspanel.h"
+#include "budgetengine/budgetmodel.h"
 #include "components/printdocument.h"
 #include "fullyear.h"
 

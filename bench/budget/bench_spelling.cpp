@@ -1,7 +1,7 @@
 #include "budgetengine/budgetspelling.h"
 #include "components/hunspellchecker.h"
-#include "unattended.h"
 #include "fakespellingview.h"
+#include "unattended.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

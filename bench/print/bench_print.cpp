@@ -11,7 +11,6 @@
 
 namespace {
 
-
 // 30 paragraphs at two sizes, with indents and a centred column.
 void thirtyParagraphs(tq::PrintDocument &doc)
 {
@@ -20,7 +19,8 @@ void thirtyParagraphs(tq::PrintDocument &doc)
     doc.setIndentLeft(600);
     doc.setFontSize(doc.fontSize() - 2);
     for (int i = 1; i < 30; ++i) {
-        const QString text = QStringLiteral("Estimated Gross (pre-tax) Annual Income:  $%1,000.00").arg(40 + i);
+        const QString text =
+            QStringLiteral("Estimated Gross (pre-tax) Annual Income:  $%1,000.00").arg(40 + i);
         if (i % 3 == 0) {
             doc.setCurrentX(doc.pageWidth() / 2 - doc.textWidth(text) / 2);
         }

@@ -19,7 +19,10 @@ float toFloat(double value)
     return value > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
 }
 
-float boxValue(const QString &text) { return toFloat(leadingNumber(text)); }
+float boxValue(const QString &text)
+{
+    return toFloat(leadingNumber(text));
+}
 
 // The shortest text that reads back as the same float, so 5.5 stays "5.5".
 QString plainFloatText(float value)
@@ -29,7 +32,10 @@ QString plainFloatText(float value)
     return QString::fromLatin1(buf, end - buf);
 }
 
-QString formatRateBox(double value) { return formatPattern(value, u"0.0"); }
+QString formatRateBox(double value)
+{
+    return formatPattern(value, u"0.0");
+}
 
 } // namespace
 
@@ -112,9 +118,15 @@ ValueTable::ValueTable(TableKind kind, double amount, QString paymentsText)
 {
 }
 
-QString ValueTable::rateLabel(int row) const { return plainFloatText(rate(row)) + u'%'; }
+QString ValueTable::rateLabel(int row) const
+{
+    return plainFloatText(rate(row)) + u'%';
+}
 
-QString ValueTable::yearLabel(int column) const { return formatGeneral(year(column)) + QStringLiteral(" Years"); }
+QString ValueTable::yearLabel(int column) const
+{
+    return formatGeneral(year(column)) + QStringLiteral(" Years");
+}
 
 QString ValueTable::cellText(int row, int column) const
 {
@@ -122,7 +134,10 @@ QString ValueTable::cellText(int row, int column) const
     return std::isfinite(v) ? formatCurrency(v) : QString::fromUtf16(kOverflowText);
 }
 
-QString ValueTable::sentence() const { return explanatorySentence(m_kind, m_amount, m_paymentsText); }
+QString ValueTable::sentence() const
+{
+    return explanatorySentence(m_kind, m_amount, m_paymentsText);
+}
 
 QString explanatorySentence(TableKind kind, double amount, const QString &paymentsText)
 {
@@ -130,31 +145,36 @@ QString explanatorySentence(TableKind kind, double amount, const QString &paymen
     const QString &m = paymentsText;
     switch (kind) {
     case TableKind::PresentValueOfAmount:
-        return QStringLiteral("Present Value of an Amount:\rAmount(s) shown are what you need to put into a savings "
-                              "account now at interest rate(s) shown in the left column and interest is paid "
-                              "(compounded) ")
-               + m + QStringLiteral(" time(s) a year, to reach the amount entered of ") + a
-               + QStringLiteral(" in the years shown.");
+        return QStringLiteral(
+                   "Present Value of an Amount:\rAmount(s) shown are what you need to put into a savings "
+                   "account now at interest rate(s) shown in the left column and interest is paid "
+                   "(compounded) ") +
+               m + QStringLiteral(" time(s) a year, to reach the amount entered of ") + a +
+               QStringLiteral(" in the years shown.");
     case TableKind::PresentValueOfAnnuity:
         return QStringLiteral("Present Value of an Annuity:\rThe amount you need in a savings account now to "
-                              "receive a payment of ")
-               + a + QStringLiteral("  ") + m
-               + QStringLiteral(" time(s) a year for the number of years specified in the Top Column at interest "
-                                "rate(s) shown in the left column.");
+                              "receive a payment of ") +
+               a + QStringLiteral("  ") + m +
+               QStringLiteral(
+                   " time(s) a year for the number of years specified in the Top Column at interest "
+                   "rate(s) shown in the left column.");
     case TableKind::FutureValueOfAmount:
-        return QStringLiteral("Future Value of an Amount:\rAmount(s) show the future value if you put one lump sum "
-                              "of ")
-               + a
-               + QStringLiteral(" into a savings account now at interest rate(s) shown in the left column and "
-                                "Interest was compounded ")
-               + m + QStringLiteral(" time(s) a year.");
+        return QStringLiteral(
+                   "Future Value of an Amount:\rAmount(s) show the future value if you put one lump sum "
+                   "of ") +
+               a +
+               QStringLiteral(" into a savings account now at interest rate(s) shown in the left column and "
+                              "Interest was compounded ") +
+               m + QStringLiteral(" time(s) a year.");
     case TableKind::FutureValueOfAnnuity:
         break;
     }
-    return QStringLiteral("Future Value of an Annuity:\rAmount(s) show the future value if you put a sum of ") + a
-           + QStringLiteral(" into a savings account ") + m
-           + QStringLiteral(" time(s) a year for the number years shown at the interest rate(s) shown in the left "
-                            "column.");
+    return QStringLiteral(
+               "Future Value of an Annuity:\rAmount(s) show the future value if you put a sum of ") +
+           a + QStringLiteral(" into a savings account ") + m +
+           QStringLiteral(
+               " time(s) a year for the number years shown at the interest rate(s) shown in the left "
+               "column.");
 }
 
 // Fills a table cell by cell with the table's 32-bit roundings.

@@ -10,7 +10,12 @@
 
 namespace tq {
 
-enum class TableKind { PresentValueOfAmount, PresentValueOfAnnuity, FutureValueOfAmount, FutureValueOfAnnuity };
+enum class TableKind {
+    PresentValueOfAmount,
+    PresentValueOfAnnuity,
+    FutureValueOfAmount,
+    FutureValueOfAnnuity
+};
 
 // The window's boxes, as typed.
 struct ValueTableInputs {
@@ -64,7 +69,7 @@ public:
     // Rows and columns count from 0 here; the grid adds its header row and column.
     float rate(int row) const { return m_rates[size_t(row)]; }
     double year(int column) const { return m_years[size_t(column)]; }
-    QString rateLabel(int row) const;   // "5%", "5.5%", "0%"
+    QString rateLabel(int row) const;    // "5%", "5.5%", "0%"
     QString yearLabel(int column) const; // "1 Years", "10 Years"
     float value(int row, int column) const { return m_values[size_t(row * columnCount() + column)]; }
     QString cellText(int row, int column) const; // locale currency, or kOverflowText

@@ -21,7 +21,10 @@ namespace {
 constexpr int designWidth = 4910;
 constexpr int designHeight = 4100;
 
-QString webSiteName() { return QUrl(DesktopPlatform::webSiteAddress()).host(); }
+QString webSiteName()
+{
+    return QUrl(DesktopPlatform::webSiteAddress()).host();
+}
 
 } // namespace
 
@@ -43,7 +46,10 @@ void About1::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
-int About1::px(double twips) const { return twipsToPixels(twips, logicalDpiX()); }
+int About1::px(double twips) const
+{
+    return twipsToPixels(twips, logicalDpiX());
+}
 
 QString About1::aboutText()
 {
@@ -58,7 +64,8 @@ QString About1::aboutText()
         QStringLiteral("Spell checking by Hunspell (LGPL/GPL/MPL)."),
         QString(),
         QStringLiteral("Questions and suggestions: help@tallyquill.example.org"),
-    }.join(u'\r');
+    }
+        .join(u'\r');
 }
 
 void About1::buildControls()
@@ -154,7 +161,8 @@ void About1::resizeEvent(QResizeEvent *event)
     const double sx = scale ? double(width()) / px(designWidth) : 1.0;
     const double sy = scale ? double(height()) / px(designHeight) : 1.0;
     for (const auto &[w, rect] : std::as_const(m_design))
-        w->setGeometry(int(rect.x() * sx), int(rect.y() * sy), int(rect.width() * sx), int(rect.height() * sy));
+        w->setGeometry(int(rect.x() * sx), int(rect.y() * sy), int(rect.width() * sx),
+                       int(rect.height() * sy));
 }
 
 void About1::mouseReleaseEvent(QMouseEvent *event)
@@ -169,8 +177,8 @@ void About1::mouseReleaseEvent(QMouseEvent *event)
 
 bool About1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_link && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+    if (watched == m_link && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         m_program.platform.openWebPage(QString());
         return true;
     }

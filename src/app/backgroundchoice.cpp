@@ -9,9 +9,9 @@ bool chooseBackground(Program &program, QWidget *parent, const QColor &current)
 {
     const Message question{
         QStringLiteral("Background Color"),
-        QStringLiteral("Select New Color or Use System Default Color?") + QStringLiteral("\r\r")
-            + QStringLiteral("Yes = Color Selection Panel will appear.") + QStringLiteral("\r")
-            + QStringLiteral("No = Current System Default Color will be selected."),
+        QStringLiteral("Select New Color or Use System Default Color?") + QStringLiteral("\r\r") +
+            QStringLiteral("Yes = Color Selection Panel will appear.") + QStringLiteral("\r") +
+            QStringLiteral("No = Current System Default Color will be selected."),
         Icon::Information, int(Button::Yes) | int(Button::No) | int(Button::Cancel), Button::Yes};
 
     switch (program.prompter.message(parent, question)) {

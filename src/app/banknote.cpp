@@ -37,11 +37,14 @@ void drawGuillocheBand(QPainter &p, const QRectF &r, int strands)
 {
     const double perimeter = 2 * (r.width() + r.height());
     const auto along = [&](double s) {
-        if (s < r.width()) return std::pair{r.topLeft() + QPointF(s, 0), QPointF(0, 1)};
+        if (s < r.width())
+            return std::pair{r.topLeft() + QPointF(s, 0), QPointF(0, 1)};
         s -= r.width();
-        if (s < r.height()) return std::pair{r.topRight() + QPointF(0, s), QPointF(-1, 0)};
+        if (s < r.height())
+            return std::pair{r.topRight() + QPointF(0, s), QPointF(-1, 0)};
         s -= r.height();
-        if (s < r.width()) return std::pair{r.bottomRight() - QPointF(s, 0), QPointF(0, -1)};
+        if (s < r.width())
+            return std::pair{r.bottomRight() - QPointF(s, 0), QPointF(0, -1)};
         s -= r.width();
         return std::pair{r.bottomLeft() - QPointF(0, s), QPointF(1, 0)};
     };

@@ -16,8 +16,9 @@ const QString &productName()
 
 bool confirmDelete(Program &program, QWidget *parent, const QString &name)
 {
-    const Message question{QStringLiteral("Family Name"), QStringLiteral("Delete Family Name - ") + name + u'?',
-                           Icon::Question, int(Button::Yes) | int(Button::No), Button::No};
+    const Message question{QStringLiteral("Family Name"),
+                           QStringLiteral("Delete Family Name - ") + name + u'?', Icon::Question,
+                           int(Button::Yes) | int(Button::No), Button::No};
     return program.prompter.message(parent, question) == Button::Yes;
 }
 
@@ -32,11 +33,11 @@ void promptFamilyName(Program &program, QWidget *parent)
 {
     const QString current = program.settings.familyName();
     program.state.familyName = current;
-    const QString prompt = QStringList{QStringLiteral("Please Enter Family Name for use in the Various Program areas."),
-                                       QStringLiteral("To Accept name,"), QStringLiteral("click OK."),
-                                       QStringLiteral("To Delete name,"),
-                                       QStringLiteral("click Cancel or press <Esc> key.")}
-                               .join(u'\r');
+    const QString prompt =
+        QStringList{QStringLiteral("Please Enter Family Name for use in the Various Program areas."),
+                    QStringLiteral("To Accept name,"), QStringLiteral("click OK."),
+                    QStringLiteral("To Delete name,"), QStringLiteral("click Cancel or press <Esc> key.")}
+            .join(u'\r');
     QString answer = program.prompter.input(parent, QStringLiteral("Family Name"), prompt, current);
     if (answer.isEmpty() && !current.isEmpty() && !confirmDelete(program, parent, current))
         answer = current;

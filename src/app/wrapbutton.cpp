@@ -16,7 +16,8 @@ void WrapButton::paintEvent(QPaintEvent *)
     option.text.clear();
     p.drawControl(QStyle::CE_PushButton, option);
 
-    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(2, 0, -2, 0);
+    const QRect area =
+        style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(2, 0, -2, 0);
     const int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
     if (option.state & QStyle::State_Sunken)
         p.translate(1, 1);

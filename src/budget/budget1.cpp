@@ -1,15 +1,15 @@
 #include "budget/budget1.h"
 
 #include "budget/budget1colours.h"
+#include "budget/budget1print.h"
 #include "budget/budget1totals.h"
-#include "budget/gridbackgroundselector.h"
 #include "budget/budgetcopy.h"
 #include "budget/budgetgridfit.h"
-#include "budget/budget1print.h"
-#include "budgetengine/budgettext.h"
-#include "budgetengine/budgetyears.h"
+#include "budget/gridbackgroundselector.h"
 #include "budget/monthlyrows.h"
 #include "budget/totalspanel.h"
+#include "budgetengine/budgettext.h"
+#include "budgetengine/budgetyears.h"
 #include "components/grid.h"
 #include "components/program.h"
 #include "frame/activitytoolbar.h"
@@ -149,7 +149,8 @@ void Budget1::connectColours()
         });
     connect(m_colours, &Budget1Colours::changed, this, [this] { markColoursChanged(); });
     connect(m_menus.gridBackground, &QAction::triggered, this, &Budget1::toggleBackgroundSelector);
-    connect(m_menus.gridText, &QAction::triggered, &m_colours->colours(), &BudgetGridColours::chooseTextColour);
+    connect(m_menus.gridText, &QAction::triggered, &m_colours->colours(),
+            &BudgetGridColours::chooseTextColour);
 }
 
 void Budget1::storeColourChoice()
@@ -252,7 +253,8 @@ void Budget1::connectCommands()
     connect(m_menus.exportFile, &QAction::triggered, this,
             [this] { exportBudget(program(), this, m_model.sheet(), m_years.year()); });
     connect(m_menus.utilities, &QMenu::aboutToShow, this, [this] {
-        const budgettext::UtilitiesMenu u = budgettext::utilitiesMenu(program().folder, m_years.year(), m_model.sheet());
+        const budgettext::UtilitiesMenu u =
+            budgettext::utilitiesMenu(program().folder, m_years.year(), m_model.sheet());
         m_menus.backup->setEnabled(u.backup);
         m_menus.exportFile->setEnabled(u.exportFile);
         m_menus.restore->setEnabled(u.restore);
@@ -334,7 +336,7 @@ bool Budget1::eventFilter(QObject *watched, QEvent *event)
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             yearPicked(); // a typed year is taken as a picked one: the totals close too
-            return true; // the box would otherwise pick a matching entry as well
+            return true;  // the box would otherwise pick a matching entry as well
         }
     }
     return ToolWindow::eventFilter(watched, event);

@@ -8,9 +8,9 @@
 #include "budget/budgetcursor.h"
 #include "budget/budgetform.h"
 #include "budget/budgetmenus.h"
-#include "budgetengine/budgetmodel.h"
 #include "budget/budgetundo.h"
 #include "budget/budgetyearfiles.h"
+#include "budgetengine/budgetmodel.h"
 #include "frame/toolwindow.h"
 
 namespace tq {
@@ -77,8 +77,8 @@ private:
     Budget1Spelling m_spelling;
     BudgetCursor m_cursor;
     BudgetYearFiles m_years;
-    Budget1Totals *m_totals = nullptr;  // child of this window
-    BudgetGridFit *m_gridFit = nullptr; // child of the grid
+    Budget1Totals *m_totals = nullptr;   // child of this window
+    BudgetGridFit *m_gridFit = nullptr;  // child of the grid
     Budget1Colours *m_colours = nullptr; // child of this window
 };
 

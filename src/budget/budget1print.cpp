@@ -9,15 +9,18 @@ namespace tq {
 
 ReportPreview *makeBudgetPreview(Program &program, QWidget *window)
 {
-    return new ReportPreview(program,
-                             {ToolId::Budget, 78, QStringLiteral("Print Options"),
-                              {QStringLiteral("Print All Gridlines"),
-                               QStringLiteral("No Horizontal lines after Items"), QStringLiteral("No Gridlines")}},
-                             window);
+    return new ReportPreview(
+        program,
+        {ToolId::Budget,
+         78,
+         QStringLiteral("Print Options"),
+         {QStringLiteral("Print All Gridlines"), QStringLiteral("No Horizontal lines after Items"),
+          QStringLiteral("No Gridlines")}},
+        window);
 }
 
-ReportPreview::Document budgetGridDocument(Program &program, const BudgetModel &model, std::function<int()> year,
-                                           const QString &gridFont)
+ReportPreview::Document budgetGridDocument(Program &program, const BudgetModel &model,
+                                           std::function<int()> year, const QString &gridFont)
 {
     ReportPreview::Document doc;
     doc.status = printBudgetStatus;

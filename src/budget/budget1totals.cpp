@@ -2,8 +2,8 @@
 
 #include "budget/budgetform.h"
 #include "budget/budgetmenus.h"
-#include "budgetengine/budgetmodel.h"
 #include "budget/totalspanel.h"
+#include "budgetengine/budgetmodel.h"
 #include "components/grid.h"
 #include "components/program.h"
 #include "frame/toolwindow.h"
@@ -48,7 +48,7 @@ void Budget1Totals::toggle(int year, const std::function<void()> &opening)
     if (!message) {
         opening();
         panel->setListAppearance(m_form.grid->backgroundColor(), m_form.grid->textColor(),
-                                   m_form.grid->backgroundPicture());
+                                 m_form.grid->backgroundPicture());
         panel->setChartBackground(m_window.panelColour());
         message = panel->open(m_model, year);
     }

@@ -1,7 +1,7 @@
 #include "budget/budgetdocument.h"
 
-#include "budgetengine/budgetmodel.h"
 #include "budget/documentlines.h"
+#include "budgetengine/budgetmodel.h"
 #include "components/printdocument.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "budget/budgetform.h"
 
-#include "budgetengine/budgetmodel.h"
 #include "budget/monthlyrows.h"
+#include "budgetengine/budgetmodel.h"
 #include "components/grid.h"
 
 #include <QComboBox>

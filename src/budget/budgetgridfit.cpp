@@ -1,7 +1,7 @@
 #include "budget/budgetgridfit.h"
 
-#include "budgetengine/budgetmodel.h"
 #include "budget/monthlyrows.h"
+#include "budgetengine/budgetmodel.h"
 #include "common/twips.h"
 #include "components/fittext.h"
 #include "components/grid.h"

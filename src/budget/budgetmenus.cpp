@@ -63,7 +63,8 @@ BudgetMenus BudgetMenus::build(QMenu *options, QMenu *edit, QMenu *utilities)
     m.undo = item(QStringLiteral("&Undo"), QStringLiteral("mEUndo"), edit, top);
     m.undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
     m.redo = item(QStringLiteral("&Redo"), QStringLiteral("mERedo"), edit, top);
-    m.redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    m.redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     edit->insertSeparator(top);
 
     m.utilities = utilities;
@@ -71,7 +72,8 @@ BudgetMenus BudgetMenus::build(QMenu *options, QMenu *edit, QMenu *utilities)
         item(QStringLiteral("&Backup Selected Year File to Disk"), QStringLiteral("mUB"), utilities, nullptr);
     m.restore = item(QStringLiteral("&Restore Selected Year File from Disk"), QStringLiteral("mUR"),
                      utilities, nullptr);
-    m.versions = item(QStringLiteral("Earlier &Versions..."), QStringLiteral("mUVersions"), utilities, nullptr);
+    m.versions =
+        item(QStringLiteral("Earlier &Versions..."), QStringLiteral("mUVersions"), utilities, nullptr);
     utilities->addSeparator();
     m.exportFile = item(QStringLiteral("Export File in Excel/Spreadsheet Format"), QStringLiteral("mUExcel"),
                         utilities, nullptr);

@@ -47,8 +47,9 @@ QString chooseEarlierVersion(Program &program, QWidget *window, int year)
 {
     const QList<yearhistory::Version> versions = yearhistory::versions(program.folder, year);
     if (versions.isEmpty()) {
-        program.prompter.inform(window, title,
-                                QStringLiteral("No earlier version of %1 has been kept yet.").arg(yearfile::fileName(year)));
+        program.prompter.inform(
+            window, title,
+            QStringLiteral("No earlier version of %1 has been kept yet.").arg(yearfile::fileName(year)));
         return {};
     }
     QDialog dialog(window);

@@ -98,8 +98,9 @@ SpellingOutcome BudgetSpelling::run()
         return {{statusText(),
                  QStringLiteral("Spelling Check has been canceled or has reached the end of your entries")},
                 true};
-    return {{statusText(), QStringLiteral("Spelling Check did not change or did not find any misspelled words!")},
-            false};
+    return {
+        {statusText(), QStringLiteral("Spelling Check did not change or did not find any misspelled words!")},
+        false};
 }
 
 void BudgetSpelling::checkRow(int row)

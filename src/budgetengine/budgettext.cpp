@@ -26,8 +26,7 @@ QString monthlyLine(const QString &caption, const BudgetModel &model, QString Mo
 QString clipboardText(const BudgetModel &model, int year, const TextWidth &widthOf)
 {
     QString text = QString::number(year) + QLatin1String(" Budget\r\n\r\n");
-    text +=
-        QString(8, u' ') + QLatin1String("Item") + QString(20, u' ') + monthNames().join(u'\t') + u'\r';
+    text += QString(8, u' ') + QLatin1String("Item") + QString(20, u' ') + monthNames().join(u'\t') + u'\r';
     for (const BudgetRow &row : model.sheet().rows) {
         if (row[0].isEmpty())
             continue;
@@ -109,8 +108,8 @@ std::optional<Notice> exportTo(const QString &path, const BudgetSheet &sheet)
     if (writeFileAtomically(path, exportBytes(sheet)))
         return std::nullopt;
     return Notice{exportTitle(),
-                        QStringLiteral("The Spreadsheet File could not be saved:\r\r") + path +
-                            QStringLiteral("\r\rAn earlier file of that name has not been changed.")};
+                  QStringLiteral("The Spreadsheet File could not be saved:\r\r") + path +
+                      QStringLiteral("\r\rAn earlier file of that name has not been changed.")};
 }
 
 } // namespace tq::budgettext

@@ -12,7 +12,10 @@ namespace tq {
 
 namespace {
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 // Length of the numeric prefix starting at pos, or 0 when there is none.
 qsizetype numericPrefix(QStringView t, qsizetype pos)
@@ -21,10 +24,16 @@ qsizetype numericPrefix(QStringView t, qsizetype pos)
     if (i < t.size() && (t[i] == u'+' || t[i] == u'-'))
         ++i;
     qsizetype digits = 0;
-    while (i < t.size() && isDigit(t[i])) { ++i; ++digits; }
+    while (i < t.size() && isDigit(t[i])) {
+        ++i;
+        ++digits;
+    }
     if (i < t.size() && t[i] == u'.') {
         ++i;
-        while (i < t.size() && isDigit(t[i])) { ++i; ++digits; }
+        while (i < t.size() && isDigit(t[i])) {
+            ++i;
+            ++digits;
+        }
     }
     if (digits == 0)
         return 0;
@@ -33,7 +42,10 @@ qsizetype numericPrefix(QStringView t, qsizetype pos)
         if (e < t.size() && (t[e] == u'+' || t[e] == u'-'))
             ++e;
         qsizetype expDigits = 0;
-        while (e < t.size() && isDigit(t[e])) { ++e; ++expDigits; }
+        while (e < t.size() && isDigit(t[e])) {
+            ++e;
+            ++expDigits;
+        }
         if (expDigits > 0)
             i = e;
     }
@@ -208,7 +220,8 @@ QString formatPattern(double value, QStringView pattern)
     if (point >= 0)
         out += u'.' + d.fraction;
     out += suffix;
-    const bool isZero = d.integer.isEmpty() && !d.fraction.contains(QRegularExpression(QStringLiteral("[1-9]")));
+    const bool isZero =
+        d.integer.isEmpty() && !d.fraction.contains(QRegularExpression(QStringLiteral("[1-9]")));
     if (value < 0 && !isZero)
         out.prepend(u'-');
     return out;

@@ -9,18 +9,36 @@ namespace {
 QPalette::ColorRole roleFor(quint32 index)
 {
     switch (index) {
-    case 1: case 12: return QPalette::Window;     // desktop, application workspace
-    case 2: case 13: return QPalette::Highlight;  // active caption, highlight
-    case 5: return QPalette::Base;                // window background
-    case 7: case 8: case 18: return QPalette::WindowText; // menu, window and button text
-    case 9: case 14: return QPalette::HighlightedText;
-    case 16: return QPalette::Mid;                // button shadow
-    case 17: return QPalette::PlaceholderText;    // grey text
-    case 20: case 22: return QPalette::Light;
-    case 21: return QPalette::Shadow;
-    case 23: return QPalette::ToolTipText;
-    case 24: return QPalette::ToolTipBase;
-    default: return QPalette::Button;             // 3-D face and the rest
+    case 1:
+    case 12:
+        return QPalette::Window; // desktop, application workspace
+    case 2:
+    case 13:
+        return QPalette::Highlight; // active caption, highlight
+    case 5:
+        return QPalette::Base; // window background
+    case 7:
+    case 8:
+    case 18:
+        return QPalette::WindowText; // menu, window and button text
+    case 9:
+    case 14:
+        return QPalette::HighlightedText;
+    case 16:
+        return QPalette::Mid; // button shadow
+    case 17:
+        return QPalette::PlaceholderText; // grey text
+    case 20:
+    case 22:
+        return QPalette::Light;
+    case 21:
+        return QPalette::Shadow;
+    case 23:
+        return QPalette::ToolTipText;
+    case 24:
+        return QPalette::ToolTipBase;
+    default:
+        return QPalette::Button; // 3-D face and the rest
     }
 }
 

@@ -22,12 +22,16 @@ HelpWindow::HelpWindow(QString helpFolder, QWidget *parent)
 
 void HelpWindow::showTopic(int topicId)
 {
-    m_browser->setSource(QUrl::fromLocalFile(QDir(m_folder).filePath(QStringLiteral("%1.html").arg(topicId))));
+    m_browser->setSource(
+        QUrl::fromLocalFile(QDir(m_folder).filePath(QStringLiteral("%1.html").arg(topicId))));
     show();
     raise();
     activateWindow();
 }
 
-QString HelpWindow::currentSource() const { return m_browser->source().toLocalFile(); }
+QString HelpWindow::currentSource() const
+{
+    return m_browser->source().toLocalFile();
+}
 
 } // namespace tq

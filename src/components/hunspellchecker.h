@@ -1,8 +1,8 @@
 #pragma once
 // The spell checker on Hunspell with the program's own correction dialog. The
 // dictionary loads when the first text with words is checked, not before.
-#include "components/personalwords.h"
 #include "common/spellchecker.h"
+#include "components/personalwords.h"
 #include "components/spelldictionary.h"
 
 #include <QDir>

@@ -43,7 +43,8 @@ PageView::PageView(QWidget *parent) : QAbstractScrollArea(parent)
     auto *layout = new QHBoxLayout(m_navigation);
     layout->setContentsMargins(2, 0, 2, 0);
     layout->setSpacing(2);
-    m_previous = navigationButton(m_navigation, Qt::LeftArrow, QStringLiteral("previousPage"), tr("Previous Page"));
+    m_previous =
+        navigationButton(m_navigation, Qt::LeftArrow, QStringLiteral("previousPage"), tr("Previous Page"));
     m_pageLabel = new QLabel(m_navigation);
     m_next = navigationButton(m_navigation, Qt::RightArrow, QStringLiteral("nextPage"), tr("Next Page"));
     layout->addWidget(m_previous);
@@ -188,8 +189,10 @@ void PageView::paintGuideLines(QPainter &painter, const QRectF &page) const
     painter.setPen(QPen(QColor(0, 0, 160), 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(margins);
-    painter.drawLine(QPointF(margins.center().x(), margins.top()), QPointF(margins.center().x(), margins.bottom()));
-    painter.drawLine(QPointF(margins.left(), margins.center().y()), QPointF(margins.right(), margins.center().y()));
+    painter.drawLine(QPointF(margins.center().x(), margins.top()),
+                     QPointF(margins.center().x(), margins.bottom()));
+    painter.drawLine(QPointF(margins.left(), margins.center().y()),
+                     QPointF(margins.right(), margins.center().y()));
 }
 
 void PageView::resizeEvent(QResizeEvent *event)

@@ -11,9 +11,15 @@ namespace tq {
 
 DesktopPlatform::DesktopPlatform(QString helpFolder) : m_helpFolder(std::move(helpFolder)) {}
 
-DesktopPlatform::~DesktopPlatform() { delete m_help; }
+DesktopPlatform::~DesktopPlatform()
+{
+    delete m_help;
+}
 
-QString DesktopPlatform::webSiteAddress() { return QStringLiteral("https://tallyquill.example.org/"); }
+QString DesktopPlatform::webSiteAddress()
+{
+    return QStringLiteral("https://tallyquill.example.org/");
+}
 
 void DesktopPlatform::setClipboardText(const QString &text)
 {
@@ -39,7 +45,10 @@ void DesktopPlatform::openWebPage(const QString &page)
     QDesktopServices::openUrl(QUrl(webSiteAddress() + page));
 }
 
-void DesktopPlatform::beep() { QApplication::beep(); }
+void DesktopPlatform::beep()
+{
+    QApplication::beep();
+}
 
 void DesktopPlatform::setBusy(bool busy)
 {

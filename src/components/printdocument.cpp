@@ -326,11 +326,13 @@ void PrintDocument::paintPage(QPainter &painter, int pageNumber, const QRectF &t
             painter.drawLine(QPointF(item.x, item.y), QPointF(item.x2, item.y2));
             continue;
         }
-        const bool sameFont = fontOf && fontOf->fontName == item.fontName && fontOf->fontSize == item.fontSize
-                              && fontOf->bold == item.bold && fontOf->italic == item.italic
-                              && fontOf->underline == item.underline && fontOf->strikeOut == item.strikeOut;
+        const bool sameFont = fontOf && fontOf->fontName == item.fontName &&
+                              fontOf->fontSize == item.fontSize && fontOf->bold == item.bold &&
+                              fontOf->italic == item.italic && fontOf->underline == item.underline &&
+                              fontOf->strikeOut == item.strikeOut;
         if (!sameFont) {
-            font = twipsFont(item.fontName, item.fontSize, item.bold, item.italic, item.underline, item.strikeOut);
+            font = twipsFont(item.fontName, item.fontSize, item.bold, item.italic, item.underline,
+                             item.strikeOut);
             painter.setFont(font);
             fontOf = &item;
         }

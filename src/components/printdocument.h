@@ -162,8 +162,8 @@ public:
     // "Times New Roman" becomes its metric twin.
     static QString resolvedFamily(const QString &name);
     // A font whose pixel size is in twips, for measuring and painting.
-    static QFont twipsFont(const QString &name, double points, bool bold, bool italic,
-                           bool underline = false, bool strikeOut = false);
+    static QFont twipsFont(const QString &name, double points, bool bold, bool italic, bool underline = false,
+                           bool strikeOut = false);
 
 Q_SIGNALS:
     void ended(); // the document is complete; a view shows page 1

@@ -13,7 +13,8 @@ namespace tq {
 
 QString Program::findDataFile(const QDir &programFolder, const QString &name)
 {
-    for (const QString &base : {programFolder.path(), QStringLiteral(TQ_DATADIR), QStringLiteral(TQ_SOURCE_RESOURCES)}) {
+    for (const QString &base :
+         {programFolder.path(), QStringLiteral(TQ_DATADIR), QStringLiteral(TQ_SOURCE_RESOURCES)}) {
         if (base.isEmpty())
             continue;
         const QString path = QDir(base).filePath(name);

@@ -15,10 +15,10 @@ enum class DisplayMode { FullScreen = 0, Smaller = 9 };
 
 struct AppState {
     DisplayMode displayMode = DisplayMode::FullScreen;
-    QRect launcherGeometry;  // outer frame, pixels
-    QSize launcherSize;      // recorded outer size, pixels (ordinary ints: any screen fits)
+    QRect launcherGeometry; // outer frame, pixels
+    QSize launcherSize;     // recorded outer size, pixels (ordinary ints: any screen fits)
     BackgroundValue background;
-    bool topToolbarHidden = false;  // the original's flag value 99
+    bool topToolbarHidden = false;   // the original's flag value 99
     bool sideToolbarsHidden = false; // the original's flag value 88; never set by the program
     QString familyName;
     FontChoice printFont{QStringLiteral("Times New Roman"), 14};

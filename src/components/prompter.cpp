@@ -18,10 +18,14 @@ namespace {
 QMessageBox::StandardButton toStandard(Button b)
 {
     switch (b) {
-    case Button::Ok: return QMessageBox::Ok;
-    case Button::Cancel: return QMessageBox::Cancel;
-    case Button::Yes: return QMessageBox::Yes;
-    case Button::No: return QMessageBox::No;
+    case Button::Ok:
+        return QMessageBox::Ok;
+    case Button::Cancel:
+        return QMessageBox::Cancel;
+    case Button::Yes:
+        return QMessageBox::Yes;
+    case Button::No:
+        return QMessageBox::No;
     }
     return QMessageBox::Ok;
 }
@@ -29,10 +33,14 @@ QMessageBox::StandardButton toStandard(Button b)
 QMessageBox::Icon toIcon(Icon i)
 {
     switch (i) {
-    case Icon::Information: return QMessageBox::Information;
-    case Icon::Question: return QMessageBox::Question;
-    case Icon::Exclamation: return QMessageBox::Warning;
-    case Icon::Critical: return QMessageBox::Critical;
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Icon::Critical:
+        return QMessageBox::Critical;
     }
     return QMessageBox::Information;
 }
@@ -90,17 +98,22 @@ int Prompter::runDialog(QDialog &dialog)
 
 Button DialogPrompter::showMessage(QWidget *parent, const Message &m)
 {
-    QMessageBox box(toIcon(m.icon), m.title, QString(m.text).replace(u'\r', u'\n'),
-                    QMessageBox::NoButton, parent);
+    QMessageBox box(toIcon(m.icon), m.title, QString(m.text).replace(u'\r', u'\n'), QMessageBox::NoButton,
+                    parent);
     for (Button b : {Button::Yes, Button::No, Button::Ok, Button::Cancel})
         if (m.buttons & int(b))
             box.addButton(toStandard(b));
     box.setDefaultButton(toStandard(m.defaultButton));
     switch (box.exec()) {
-    case QMessageBox::Yes: return Button::Yes;
-    case QMessageBox::No: return Button::No;
-    case QMessageBox::Cancel: return Button::Cancel;
-    default: return (m.buttons & int(Button::Cancel)) && !(m.buttons & int(Button::Ok)) ? Button::Cancel : Button::Ok;
+    case QMessageBox::Yes:
+        return Button::Yes;
+    case QMessageBox::No:
+        return Button::No;
+    case QMessageBox::Cancel:
+        return Button::Cancel;
+    default:
+        return (m.buttons & int(Button::Cancel)) && !(m.buttons & int(Button::Ok)) ? Button::Cancel
+                                                                                   : Button::Ok;
     }
 }
 
@@ -143,7 +156,7 @@ bool DialogPrompter::showPrintDialog(QWidget *parent, QPrinter &printer)
 }
 
 QString DialogPrompter::showSaveFileName(QWidget *parent, const QString &title, const QString &suggested,
-                                        const QString &filter, const QString &suffix)
+                                         const QString &filter, const QString &suffix)
 {
     QFileDialog dialog(parent, title, suggested, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

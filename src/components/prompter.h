@@ -40,8 +40,8 @@ public:
     bool printDialog(QWidget *parent, QPrinter &printer);
     // The path to save a file to, starting at `suggested`; empty when cancelled.
     // `suffix` is added to a name typed without one.
-    QString saveFileName(QWidget *parent, const QString &title, const QString &suggested, const QString &filter,
-                         const QString &suffix);
+    QString saveFileName(QWidget *parent, const QString &title, const QString &suggested,
+                         const QString &filter, const QString &suffix);
     // The program's own modal dialogs (income entry, spelling correction,
     // background selector, backup, the printer font dialog) all pass here:
     // the caller builds the dialog with its parent, gives it an objectName
@@ -79,8 +79,8 @@ protected:
     std::optional<FontChoice> showFont(QWidget *parent, const FontChoice &initial) override;
     bool showPageSetup(QWidget *parent, QPrinter &printer) override;
     bool showPrintDialog(QWidget *parent, QPrinter &printer) override;
-    QString showSaveFileName(QWidget *parent, const QString &title, const QString &suggested, const QString &filter,
-                             const QString &suffix) override;
+    QString showSaveFileName(QWidget *parent, const QString &title, const QString &suggested,
+                             const QString &filter, const QString &suffix) override;
     int showDialog(QDialog &dialog) override;
 };
 

@@ -12,14 +12,44 @@ namespace {
 // Activities this program does not contain keep a place on the toolbar, as in
 // the family of programs it belongs to; they close the window like the others.
 const char *const otherActivities[] = {
-    "Checkbook Register", "Savings Planner", "Net Worth Statement", "Credit Card Tracker",
-    "Bill Payment Calendar", "Auto Expenses", "Insurance Records", "Investment Tracker",
-    "Retirement Planner", "College Savings", "Household Inventory", "Home Maintenance Log",
-    "Utility Costs", "Grocery List", "Meal Planner", "Recipe File", "Address Book",
-    "Birthday Reminders", "Gift List", "Holiday Planner", "Travel Expenses", "Medical Records",
-    "Prescription Log", "Pet Records", "Garden Planner", "Tax Records", "Charitable Giving",
-    "Warranty Records", "Rental Property", "Mileage Log", "Savings Goals", "Debt Payoff Planner",
-    "Currency Converter", "Tip Calculator", "Unit Converter", "Calendar", "Notepad", "Home Projects",
+    "Checkbook Register",
+    "Savings Planner",
+    "Net Worth Statement",
+    "Credit Card Tracker",
+    "Bill Payment Calendar",
+    "Auto Expenses",
+    "Insurance Records",
+    "Investment Tracker",
+    "Retirement Planner",
+    "College Savings",
+    "Household Inventory",
+    "Home Maintenance Log",
+    "Utility Costs",
+    "Grocery List",
+    "Meal Planner",
+    "Recipe File",
+    "Address Book",
+    "Birthday Reminders",
+    "Gift List",
+    "Holiday Planner",
+    "Travel Expenses",
+    "Medical Records",
+    "Prescription Log",
+    "Pet Records",
+    "Garden Planner",
+    "Tax Records",
+    "Charitable Giving",
+    "Warranty Records",
+    "Rental Property",
+    "Mileage Log",
+    "Savings Goals",
+    "Debt Payoff Planner",
+    "Currency Converter",
+    "Tip Calculator",
+    "Unit Converter",
+    "Calendar",
+    "Notepad",
+    "Home Projects",
 };
 
 struct Named {
@@ -28,9 +58,9 @@ struct Named {
     Glyph glyph;
 };
 const Named namedActivities[] = {
-    {1, "Main Menu", Glyph::MainMenu},           {11, "Actuarial Calculator", Glyph::Actuarial},
-    {12, "Calculator", Glyph::Calculator},       {13, "Home Calculator", Glyph::HomeCalc},
-    {14, "Loan Calculator", Glyph::Loan},        {15, "Home Budget", Glyph::Budget},
+    {1, "Main Menu", Glyph::MainMenu},     {11, "Actuarial Calculator", Glyph::Actuarial},
+    {12, "Calculator", Glyph::Calculator}, {13, "Home Calculator", Glyph::HomeCalc},
+    {14, "Loan Calculator", Glyph::Loan},  {15, "Home Budget", Glyph::Budget},
 };
 
 const Named *namedActivity(int number)
@@ -87,7 +117,8 @@ protected:
         const QSize c = cell();
         const int columns = columnsFor(event->size().width());
         for (int i = 0; i < m_buttons.size(); ++i)
-            m_buttons[i]->setGeometry((i % columns) * c.width(), (i / columns) * c.height(), c.width(), c.height());
+            m_buttons[i]->setGeometry((i % columns) * c.width(), (i / columns) * c.height(), c.width(),
+                                      c.height());
         if (rowsFor(event->size().width()) != rowsFor(event->oldSize().width()))
             updateGeometry();
     }
@@ -102,12 +133,18 @@ QString ActivityToolbar::toolTipFor(int number, int count)
 {
     const int utility = number - (count - 5);
     switch (utility) {
-    case 1: return QStringLiteral("Family Names Entry");
-    case 2: return QStringLiteral("Sound Information");
-    case 3: return QStringLiteral("Web Site");
-    case 4: return QStringLiteral("Help");
-    case 5: return QStringLiteral("Exit");
-    default: break;
+    case 1:
+        return QStringLiteral("Family Names Entry");
+    case 2:
+        return QStringLiteral("Sound Information");
+    case 3:
+        return QStringLiteral("Web Site");
+    case 4:
+        return QStringLiteral("Help");
+    case 5:
+        return QStringLiteral("Exit");
+    default:
+        break;
     }
     if (const Named *n = namedActivity(number))
         return QString::fromLatin1(n->toolTip);
@@ -122,7 +159,8 @@ ActivityToolbar::ActivityToolbar(int count, QWidget *parent) : QToolBar(parent)
     setAllowedAreas(Qt::TopToolBarArea);
     setIconSize(QSize(18, 18));
     auto *strip = new ButtonStrip(this);
-    const Glyph utilityGlyphs[] = {Glyph::FamilyNames, Glyph::Sound, Glyph::WebSite, Glyph::Help, Glyph::Exit};
+    const Glyph utilityGlyphs[] = {Glyph::FamilyNames, Glyph::Sound, Glyph::WebSite, Glyph::Help,
+                                   Glyph::Exit};
     for (int number = 1; number <= count; ++number) {
         auto *b = new QToolButton(strip);
         const QString tip = toolTipFor(number, count);

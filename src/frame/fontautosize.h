@@ -18,7 +18,7 @@ struct FontAutoSizeLimits {
 // again; a line that exactly fills the width keeps its size. Calls stepDone
 // after every size change. Sets the page margins to 0 and leaves the
 // document at the size found, which it returns.
-double fontAutoSize(PrintDocument &document, const QString &testLine, const std::function<void()> &stepDone = {},
-                    FontAutoSizeLimits limits = {});
+double fontAutoSize(PrintDocument &document, const QString &testLine,
+                    const std::function<void()> &stepDone = {}, FontAutoSizeLimits limits = {});
 
 } // namespace tq

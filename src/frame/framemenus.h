@@ -19,12 +19,12 @@ public:
 
     QMenu *options = nullptr;
     QAction *panelColour = nullptr;
-    QAction *print = nullptr;       // nullptr without a report
+    QAction *print = nullptr; // nullptr without a report
     QAction *exit = nullptr;
-    QMenu *edit = nullptr;          // nullptr without copy
+    QMenu *edit = nullptr; // nullptr without copy
     QAction *copy = nullptr;
-    QAction *help = nullptr;        // a menu-bar title that acts itself
-    QMenu *context = nullptr;       // `mV`; nullptr when the Options menu is the popup
+    QAction *help = nullptr;  // a menu-bar title that acts itself
+    QMenu *context = nullptr; // `mV`; nullptr when the Options menu is the popup
     QAction *contextCopy = nullptr;
     QAction *contextPrint = nullptr;
 

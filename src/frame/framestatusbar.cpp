@@ -30,13 +30,25 @@ FrameStatusBar::FrameStatusBar(QWidget *parent) : QStatusBar(parent)
     }
 }
 
-QString FrameStatusBar::text() const { return m_panels[0]->text(); }
+QString FrameStatusBar::text() const
+{
+    return m_panels[0]->text();
+}
 
-void FrameStatusBar::setText(const QString &text) { m_panels[0]->setText(text); }
+void FrameStatusBar::setText(const QString &text)
+{
+    m_panels[0]->setText(text);
+}
 
-void FrameStatusBar::setRestoreTopShown(bool shown) { m_panels[1]->setVisible(shown); }
+void FrameStatusBar::setRestoreTopShown(bool shown)
+{
+    m_panels[1]->setVisible(shown);
+}
 
-void FrameStatusBar::setRestoreSideShown(bool shown) { m_panels[2]->setVisible(shown); }
+void FrameStatusBar::setRestoreSideShown(bool shown)
+{
+    m_panels[2]->setVisible(shown);
+}
 
 QLabel *FrameStatusBar::panel(int number) const
 {
@@ -45,8 +57,8 @@ QLabel *FrameStatusBar::panel(int number) const
 
 bool FrameStatusBar::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::MouseButtonRelease
-        || static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
+    if (event->type() != QEvent::MouseButtonRelease ||
+        static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
         return QStatusBar::eventFilter(watched, event);
     // Recognised by the text, so the notice acts only while it says what it does.
     const QString text = static_cast<QLabel *>(watched)->text();

@@ -22,7 +22,10 @@ void MainPanel::setFaceColour(const QColor &colour)
     setPalette(p);
 }
 
-QColor MainPanel::faceColour() const { return palette().color(QPalette::Window); }
+QColor MainPanel::faceColour() const
+{
+    return palette().color(QPalette::Window);
+}
 
 void MainPanel::paintEvent(QPaintEvent *event)
 {
@@ -34,7 +37,8 @@ void MainPanel::paintEvent(QPaintEvent *event)
     p.setFont(f);
     p.setPen(palette().color(QPalette::WindowText));
     const QRect band = contentsRect().adjusted(4, 4, -4, 0);
-    p.drawText(QRect(band.topLeft(), QSize(band.width(), p.fontMetrics().height() + 4)), Qt::AlignCenter, m_caption);
+    p.drawText(QRect(band.topLeft(), QSize(band.width(), p.fontMetrics().height() + 4)), Qt::AlignCenter,
+               m_caption);
 }
 
 } // namespace tq

@@ -14,17 +14,19 @@ QString PanelColourChoice::questionText()
 
 void PanelColourChoice::warnColourConflict(Prompter &prompter, QWidget *parent)
 {
-    prompter.message(parent, {QStringLiteral("Color Conflict"),
-                              QStringLiteral("Selected Color would cause a conflict with Text and Background Colors!"),
-                              Icon::Critical, int(Button::Ok), Button::Ok});
+    prompter.message(
+        parent, {QStringLiteral("Color Conflict"),
+                 QStringLiteral("Selected Color would cause a conflict with Text and Background Colors!"),
+                 Icon::Critical, int(Button::Ok), Button::Ok});
 }
 
-std::optional<PanelColourPick> PanelColourChoice::ask(Prompter &prompter, QWidget *parent, const QColor &current,
-                                                      const QColor &systemDefault, bool checkConflict)
+std::optional<PanelColourPick> PanelColourChoice::ask(Prompter &prompter, QWidget *parent,
+                                                      const QColor &current, const QColor &systemDefault,
+                                                      bool checkConflict)
 {
-    const Button answer = prompter.message(
-        parent, {QStringLiteral("Panel Color"), questionText(), Icon::Information,
-                 int(Button::Yes) | int(Button::No) | int(Button::Cancel), Button::Yes});
+    const Button answer =
+        prompter.message(parent, {QStringLiteral("Panel Color"), questionText(), Icon::Information,
+                                  int(Button::Yes) | int(Button::No) | int(Button::Cancel), Button::Yes});
     if (answer == Button::Yes) {
         const std::optional<QColor> chosen = prompter.colour(parent, current);
         if (!chosen || !chosen->isValid())

@@ -22,7 +22,8 @@ void ProportionalLayout::addTree(QWidget *root, const QRect &twips)
         if (child->isWindow())
             continue;
         const QRect g = child->geometry();
-        add(child, QRect(int(std::lround(pixelsToTwips(g.x(), m_dpi))), int(std::lround(pixelsToTwips(g.y(), m_dpi))),
+        add(child, QRect(int(std::lround(pixelsToTwips(g.x(), m_dpi))),
+                         int(std::lround(pixelsToTwips(g.y(), m_dpi))),
                          int(std::lround(pixelsToTwips(g.width(), m_dpi))),
                          int(std::lround(pixelsToTwips(g.height(), m_dpi)))));
     }

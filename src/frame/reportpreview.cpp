@@ -145,8 +145,9 @@ void ReportPreview::Impl::createDisplayFrame()
     guides = new QButtonGroup(q);
     const QString captions[] = {tr("Do Not Display Guide Lines"), tr("Display Guide Lines")};
     for (int i = 0; i < 2; ++i) {
-        auto *option = placer.place(new QRadioButton(captions[i], frame), QStringLiteral("SSOption82(%1)").arg(i),
-                                    placer.rect(240, 300 + 320 * i, 2900, 300));
+        auto *option =
+            placer.place(new QRadioButton(captions[i], frame), QStringLiteral("SSOption82(%1)").arg(i),
+                         placer.rect(240, 300 + 320 * i, 2900, 300));
         guides->addButton(option, i);
     }
     connect(guides, &QButtonGroup::idClicked, q, [this](int id) { guideLineChosen(id); });
@@ -197,8 +198,9 @@ void ReportPreview::Impl::createButtons()
         {&printButton, tr("&Print"), 4, 6045, 1190, 390, &Impl::print},
     };
     for (const ControlPlace &s : places) {
-        *s.button = placer.place(new QPushButton(s.caption, q), QStringLiteral("SSCommand80(%1)").arg(s.index),
-                                 placer.rect(565, s.top, s.width, s.height));
+        *s.button =
+            placer.place(new QPushButton(s.caption, q), QStringLiteral("SSCommand80(%1)").arg(s.index),
+                         placer.rect(565, s.top, s.width, s.height));
         connect(*s.button, &QPushButton::clicked, q, [this, action = s.action] { (this->*action)(); });
     }
     // Beside Print, sharing its row; "P&DF" keeps Alt+P for Print.
@@ -305,10 +307,12 @@ void ReportPreview::Impl::pageSetup()
 void ReportPreview::Impl::copyPage()
 {
     const int page = view->currentPage();
-    const QSize size(twipsToPixels(document.pageWidth(), copyDpi), twipsToPixels(document.pageHeight(), copyDpi));
+    const QSize size(twipsToPixels(document.pageWidth(), copyDpi),
+                     twipsToPixels(document.pageHeight(), copyDpi));
     program.platform.setClipboardImage(document.renderPage(page, size));
-    program.prompter.message(q, {tr("Copy Option"), tr("Current Page has been copied to the Windows Clipboard."),
-                                 Icon::Information, int(Button::Ok), Button::Ok});
+    program.prompter.message(q,
+                             {tr("Copy Option"), tr("Current Page has been copied to the Windows Clipboard."),
+                              Icon::Information, int(Button::Ok), Button::Ok});
     cancelButton->setFocus();
 }
 
@@ -347,8 +351,9 @@ void ReportPreview::Impl::savePdf()
         saved = document.savePdf(path);
     }
     if (!saved)
-        program.prompter.message(q, {tr("Save as PDF"), tr("The PDF file could not be written:\r%1").arg(path),
-                                     Icon::Exclamation, int(Button::Ok), Button::Ok});
+        program.prompter.message(q,
+                                 {tr("Save as PDF"), tr("The PDF file could not be written:\r%1").arg(path),
+                                  Icon::Exclamation, int(Button::Ok), Button::Ok});
     cancelButton->setFocus();
 }
 

@@ -52,7 +52,7 @@ public:
     void setPrintRange(int option); // without rebuilding
     void rebuild();
     bool isShown() const;
-    bool isEnlarged() const;  // the "Enlarge" button reads "Normal"
+    bool isEnlarged() const; // the "Enlarge" button reads "Normal"
     void toggleEnlarge();
     void cancel();
     // Each time the tool window becomes active: small-button tops and the

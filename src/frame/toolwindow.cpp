@@ -652,8 +652,17 @@ void ToolWindow::installGridPopup(Grid *grid)
     });
 }
 
-QMenu *ToolWindow::optionsMenu() const { return m_menus->options; }
-QMenu *ToolWindow::editMenu() const { return m_menus->edit; }
-QMenu *ToolWindow::popupMenu() const { return m_menus->popup(); }
+QMenu *ToolWindow::optionsMenu() const
+{
+    return m_menus->options;
+}
+QMenu *ToolWindow::editMenu() const
+{
+    return m_menus->edit;
+}
+QMenu *ToolWindow::popupMenu() const
+{
+    return m_menus->popup();
+}
 
 } // namespace tq

@@ -37,10 +37,10 @@ enum class PopupMenu {
 
 struct ToolWindowConfig {
     ToolId tool = ToolId::HomeCalc;
-    QString objectName;                // "HomeCalc", "LoanSheet", "Actua1", "SciCalc", "Budget1"
-    QString caption;                   // "Home Calculator", ...; also the idle status text
-    int ownTopButton = 0;              // top button disabled as "this window"; 0 = none
-    int topButtonCount = 48;           // 49 in the budget
+    QString objectName;                  // "HomeCalc", "LoanSheet", "Actua1", "SciCalc", "Budget1"
+    QString caption;                     // "Home Calculator", ...; also the idle status text
+    int ownTopButton = 0;                // top button disabled as "this window"; 0 = none
+    int topButtonCount = 48;             // 49 in the budget
     bool disableUnusedTopButtons = true; // family names and sound buttons disabled
     QList<SideButton> sideButtons = standardSideButtons(true);
     int helpId = 0;
@@ -49,9 +49,9 @@ struct ToolWindowConfig {
     QString mainPanelName = QStringLiteral("Panel3D1");
     QSize panelDesignTwips{9830, 7200};
     QColor designPanelColour = QColor(0x00, 0xFF, 0xFF); // light cyan
-    bool checkDefaultColourConflict = true; // "No" refuses a black system default colour
-    bool hasCopy = true;                  // Edit menu and the Copy items
-    bool hasReport = true;                // the Print items open a report preview
+    bool checkDefaultColourConflict = true;              // "No" refuses a black system default colour
+    bool hasCopy = true;                                 // Edit menu and the Copy items
+    bool hasReport = true;                               // the Print items open a report preview
     PopupMenu popup = PopupMenu::Context;
     FrameMenuNames menuNames;
 
@@ -59,7 +59,8 @@ struct ToolWindowConfig {
     // the calculator's "Panel Color", "Help", "Exit".
     static QList<SideButton> standardSideButtons(bool copyAndPrint)
     {
-        QList<SideButton> buttons{{QStringLiteral("Panel Color"), FrameCommand::PanelColour, Glyph::PanelColour}};
+        QList<SideButton> buttons{
+            {QStringLiteral("Panel Color"), FrameCommand::PanelColour, Glyph::PanelColour}};
         if (copyAndPrint) {
             buttons.append({QStringLiteral("Copy"), FrameCommand::Copy, Glyph::Copy});
             buttons.append({QStringLiteral("Print"), FrameCommand::Print, Glyph::Print});

@@ -152,7 +152,10 @@ CalculatorEngine::Error CalculatorEngine::arithmetic(const QString &op)
     return std::nullopt;
 }
 
-CalculatorEngine::Error CalculatorEngine::power() { return operatorStep(QStringLiteral("Y^X")); }
+CalculatorEngine::Error CalculatorEngine::power()
+{
+    return operatorStep(QStringLiteral("Y^X"));
+}
 
 CalculatorEngine::Error CalculatorEngine::equals()
 {
@@ -246,7 +249,10 @@ void CalculatorEngine::endEntry()
         m_kept = displayedNumber();
 }
 
-double CalculatorEngine::displayedNumber() const { return leadingNumber(m_display); }
+double CalculatorEngine::displayedNumber() const
+{
+    return leadingNumber(m_display);
+}
 
 void CalculatorEngine::showResult(double value)
 {

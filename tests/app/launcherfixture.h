@@ -22,7 +22,10 @@ struct LauncherFixture {
     }
     Program &program() { return t.program; }
     QString path(const char *file) const { return QDir(t.dir.path()).filePath(QString::fromLatin1(file)); }
-    QAction *action(const char *name) const { return window->findChild<QAction *>(QString::fromLatin1(name)); }
+    QAction *action(const char *name) const
+    {
+        return window->findChild<QAction *>(QString::fromLatin1(name));
+    }
     template <typename W> W *child(const QString &name) const { return window->findChild<W *>(name); }
     QString displayRecord() const { return RecordFile(path("GColor3.Fil"), 20).readString(35); }
 };

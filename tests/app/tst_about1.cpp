@@ -30,7 +30,7 @@ void verifyAccessibleNames(QWidget *window)
     int checked = 0;
     for (QWidget *w : widgets) {
         const QString text = qobject_cast<QLabel *>(w) ? static_cast<QLabel *>(w)->text()
-                                                        : static_cast<QAbstractButton *>(w)->text();
+                                                       : static_cast<QAbstractButton *>(w)->text();
         if (text.isEmpty())
             continue;
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);

@@ -549,7 +549,9 @@ private Q_SLOTS:
         clickButton(w, QStringLiteral("Command5"));
         typeInto(0, 1, QStringLiteral("850"));
         QCOMPARE(label(QStringLiteral("Label3(0)")), QStringLiteral("850.00"));
-        const auto press = [this](int key) { QTest::keyClick(grid()->tableView(), Qt::Key(key), Qt::ControlModifier); };
+        const auto press = [this](int key) {
+            QTest::keyClick(grid()->tableView(), Qt::Key(key), Qt::ControlModifier);
+        };
         press(Qt::Key_Z);
         QCOMPARE(cell(0, 1), QString());
         QCOMPARE(label(QStringLiteral("Label3(0)")), QStringLiteral(".00"));
@@ -681,7 +683,8 @@ private Q_SLOTS:
         t->prompter.answer(Button::Ok);
         copy->trigger();
         QCOMPARE(t->prompter.last().title, QStringLiteral("Copy Option"));
-        QCOMPARE(t->prompter.last().text, QStringLiteral("Current Budget has been copied to the Windows Clipboard."));
+        QCOMPARE(t->prompter.last().text,
+                 QStringLiteral("Current Budget has been copied to the Windows Clipboard."));
         QVERIFY(t->platform.clipboardText.contains(QStringLiteral("Rent")));
 
         t->prompter.answerInput(QStringLiteral("Out.xls"));
@@ -702,8 +705,9 @@ private Q_SLOTS:
         t->prompter.answer(Button::Ok);
         findAction(w, QStringLiteral("mOT"))->trigger();
         QCOMPARE(t->prompter.last().title, QStringLiteral("View Totals"));
-        QCOMPARE(t->prompter.last().text,
-                 QStringLiteral("There must be at least one entry and at least one income entry to view Totals!"));
+        QCOMPARE(
+            t->prompter.last().text,
+            QStringLiteral("There must be at least one entry and at least one income entry to view Totals!"));
         QVERIFY(!w->findChild<TotalsPanel *>()->isVisible());
         QVERIFY(!findAction(w, QStringLiteral("mOT"))->isChecked());
         QVERIFY(w->findChild<GridBackgroundSelector *>()->isVisible());

@@ -157,8 +157,8 @@ private Q_SLOTS:
         QCOMPARE(e.notice.has_value(), capped);
         if (capped)
             QCOMPARE(*e.notice, Notice({"Maximum Allowed Entry Exceeded",
-                                              "Due to printer size requirements needed to print this budget, "
-                                              "the Total Income Amount Cannot exceed 99999.99"}));
+                                        "Due to printer size requirements needed to print this budget, "
+                                        "the Total Income Amount Cannot exceed 99999.99"}));
     }
 
     void yearBox_data()

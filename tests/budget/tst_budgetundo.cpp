@@ -42,7 +42,8 @@ private Q_SLOTS:
     void eachEditIsOneStep_data()
     {
         QTest::addColumn<Action>("action");
-        QTest::newRow("amount typed") << Action([](BudgetModel &m, BudgetUndo &) { m.enterCell(1, 2, "99"); });
+        QTest::newRow("amount typed")
+            << Action([](BudgetModel &m, BudgetUndo &) { m.enterCell(1, 2, "99"); });
         QTest::newRow("item name typed")
             << Action([](BudgetModel &m, BudgetUndo &) { m.enterCell(2, 0, QStringLiteral("Gas")); });
         QTest::newRow("Input Box letters") << Action([](BudgetModel &m, BudgetUndo &u) {
@@ -60,12 +61,14 @@ private Q_SLOTS:
         QTest::newRow("copy right") << Action([](BudgetModel &m, BudgetUndo &) { m.copyRight(1, 1); });
         QTest::newRow("insert row") << Action([](BudgetModel &m, BudgetUndo &) { m.insertItemRow(0); });
         QTest::newRow("delete row") << Action([](BudgetModel &m, BudgetUndo &) { m.removeItemRow(0); });
-        QTest::newRow("sort") << Action([](BudgetModel &m, BudgetUndo &) { m.sortRows(0, Qt::AscendingOrder); });
+        QTest::newRow("sort") << Action(
+            [](BudgetModel &m, BudgetUndo &) { m.sortRows(0, Qt::AscendingOrder); });
     }
     void eachEditIsOneStep()
     {
         QFETCH(Action, action);
-        LoadedBudget budget({{3, row("Rent", everyMonth("800.00"))}, {1, row("Food", {"200.50"})}}, "2500.00");
+        LoadedBudget budget({{3, row("Rent", everyMonth("800.00"))}, {1, row("Food", {"200.50"})}},
+                            "2500.00");
         BudgetModel &model = budget.model;
         BudgetUndo undo(model, nullptr);
         const BudgetSheet before = model.sheet();

@@ -52,7 +52,8 @@ private Q_SLOTS:
         QVERIFY(yearhistory::keep(folder, 2026, noon));
         writeYear(folder, "\"third\"\r\n");
         QVERIFY(yearhistory::keep(folder, 2026, noon.addDays(1)));
-        QFile(yearhistory::folder(folder).filePath(QStringLiteral("2026-notes.Fil"))).open(QIODevice::WriteOnly);
+        QFile(yearhistory::folder(folder).filePath(QStringLiteral("2026-notes.Fil")))
+            .open(QIODevice::WriteOnly);
         QFile(yearhistory::folder(folder).filePath(QStringLiteral("2025-20261209-120000.Fil")))
             .open(QIODevice::WriteOnly);
 
@@ -102,7 +103,8 @@ private Q_SLOTS:
         QVERIFY(!yearhistory::keep(folder, 2026, noon));
         QVERIFY(yearhistory::versions(folder, 2026).isEmpty());
         QCOMPARE(contents(folder.filePath(QStringLiteral("2026.Fil"))), QByteArray("\"x\"\r\n"));
-        QFile::setPermissions(history, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(history,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 };
 

@@ -158,9 +158,8 @@ private Q_SLOTS:
         const std::optional<Notice> message = YearTotals::openCheck(b.model);
         QCOMPARE(message.has_value(), refused);
         if (refused)
-            QCOMPARE(*message,
-                     (Notice{"View Totals", "There must be at least one entry and at least one "
-                                                   "income entry to view Totals!"}));
+            QCOMPARE(*message, (Notice{"View Totals", "There must be at least one entry and at least one "
+                                                      "income entry to view Totals!"}));
     }
 
     void texts()
@@ -169,9 +168,9 @@ private Q_SLOTS:
                  QString(10, ' ') + "TOTALS FOR 2007" + QString(40, ' ') + "Percentage Per Item");
         QCOMPARE(YearTotals::basisText(PercentBasis::Expenses),
                  QStringLiteral("% = Item Totals divided by Total Expenses"));
-        QCOMPARE(YearTotals::missingIncomeMessage(),
-                 (Notice{"Totals Button",
-                                "Please enter at least the first row of data and the Total Income!"}));
+        QCOMPARE(
+            YearTotals::missingIncomeMessage(),
+            (Notice{"Totals Button", "Please enter at least the first row of data and the Total Income!"}));
     }
 };
 

@@ -4,11 +4,11 @@
 #include "enginetest.h"
 
 #include <QRegularExpression>
+#include <QTest>
 #include <cfloat>
 #include <climits>
 #include <cmath>
 #include <limits>
-#include <QTest>
 
 using namespace tq;
 
@@ -55,26 +55,46 @@ private Q_SLOTS:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("text");
-        QTest::newRow("half no leading zero") << 0.5 << "####.00" << ".50";
-        QTest::newRow("zero") << 0.0 << "####.00" << ".00";
-        QTest::newRow("plain") << 1234.5 << "#####.00" << "1234.50";
-        QTest::newRow("trailing blank kept") << 12.0 << "######.00 " << "12.00 ";
-        QTest::newRow("half cent away from zero") << 2.675 << "####.00" << "2.68";
-        QTest::newRow("1.005") << 1.005 << "####.00" << "1.01";
-        QTest::newRow("negative half away") << -2.675 << "####.00" << "-2.68";
-        QTest::newRow("grouped dollars") << 1234567.0 << "$##,###,###" << "$1,234,567";
-        QTest::newRow("grouped rounds half up") << 999.5 << "$##,###,###" << "$1,000";
-        QTest::newRow("negative dollars") << -1500.0 << "$##,###,###" << "-$1,500";
-        QTest::newRow("report cents") << 0.45 << "$###,###,###.00" << "$.45";
-        QTest::newRow("report zero") << 0.0 << "$###,###,###.00" << "$.00";
-        QTest::newRow("report large") << 99900.45 << "$###,###,###.00" << "$99,900.45";
-        QTest::newRow("percent") << 0.0901 << "##0.00%" << "9.01%";
-        QTest::newRow("percent zero") << 0.0 << "##0.00%" << "0.00%";
-        QTest::newRow("one decimal") << 6.5 << "0.0" << "6.5";
-        QTest::newRow("one decimal whole") << 25.0 << "0.0" << "25.0";
-        QTest::newRow("one decimal below one") << 0.5 << "0.0" << "0.5";
-        QTest::newRow("tiny negative is zero") << -0.001 << "####.00" << ".00";
-        QTest::newRow("huge") << 1e12 << "$##,###,###" << "$1,000,000,000,000";
+        QTest::newRow("half no leading zero") << 0.5 << "####.00"
+                                              << ".50";
+        QTest::newRow("zero") << 0.0 << "####.00"
+                              << ".00";
+        QTest::newRow("plain") << 1234.5 << "#####.00"
+                               << "1234.50";
+        QTest::newRow("trailing blank kept") << 12.0 << "######.00 "
+                                             << "12.00 ";
+        QTest::newRow("half cent away from zero") << 2.675 << "####.00"
+                                                  << "2.68";
+        QTest::newRow("1.005") << 1.005 << "####.00"
+                               << "1.01";
+        QTest::newRow("negative half away") << -2.675 << "####.00"
+                                            << "-2.68";
+        QTest::newRow("grouped dollars") << 1234567.0 << "$##,###,###"
+                                         << "$1,234,567";
+        QTest::newRow("grouped rounds half up") << 999.5 << "$##,###,###"
+                                                << "$1,000";
+        QTest::newRow("negative dollars") << -1500.0 << "$##,###,###"
+                                          << "-$1,500";
+        QTest::newRow("report cents") << 0.45 << "$###,###,###.00"
+                                      << "$.45";
+        QTest::newRow("report zero") << 0.0 << "$###,###,###.00"
+                                     << "$.00";
+        QTest::newRow("report large") << 99900.45 << "$###,###,###.00"
+                                      << "$99,900.45";
+        QTest::newRow("percent") << 0.0901 << "##0.00%"
+                                 << "9.01%";
+        QTest::newRow("percent zero") << 0.0 << "##0.00%"
+                                      << "0.00%";
+        QTest::newRow("one decimal") << 6.5 << "0.0"
+                                     << "6.5";
+        QTest::newRow("one decimal whole") << 25.0 << "0.0"
+                                           << "25.0";
+        QTest::newRow("one decimal below one") << 0.5 << "0.0"
+                                               << "0.5";
+        QTest::newRow("tiny negative is zero") << -0.001 << "####.00"
+                                               << ".00";
+        QTest::newRow("huge") << 1e12 << "$##,###,###"
+                              << "$1,000,000,000,000";
     }
     void pattern()
     {
@@ -109,16 +129,19 @@ private Q_SLOTS:
         QTest::newRow("nan") << std::nan("") << overflow << overflow << overflow;
         QTest::newRow("infinity") << inf << overflow << overflow << overflow;
         QTest::newRow("minus infinity") << -inf << overflow << overflow << overflow;
-        const QString maxDigits = QStringLiteral("179,769,313,486,231,570,814,527,423,731,704,356,798,070,567,525,844,996,"
-                                                 "598,917,476,803,157,260,780,028,538,760,589,558,632,766,878,171,540,"
-                                                 "458,953,514,382,464,234,321,326,889,464,182,768,467,546,703,537,516,"
-                                                 "986,049,910,576,551,282,076,245,490,090,389,328,944,075,868,508,455,"
-                                                 "133,942,304,583,236,903,222,948,165,808,559,332,123,348,274,797,826,"
-                                                 "204,144,723,168,738,177,180,919,299,881,250,404,026,184,124,858,368");
-        QTest::newRow("largest double") << DBL_MAX << u'$' + maxDigits + QStringLiteral(".00")
-                                        << QStringLiteral("$179,769,313,486,232") + QStringLiteral(",000").repeated(98)
-                                        << "1.79769313486232E+308";
-        QTest::newRow("largest amount") << largestAmount << "$999,999,999,999.00" << "$999,999,999,999"
+        const QString maxDigits =
+            QStringLiteral("179,769,313,486,231,570,814,527,423,731,704,356,798,070,567,525,844,996,"
+                           "598,917,476,803,157,260,780,028,538,760,589,558,632,766,878,171,540,"
+                           "458,953,514,382,464,234,321,326,889,464,182,768,467,546,703,537,516,"
+                           "986,049,910,576,551,282,076,245,490,090,389,328,944,075,868,508,455,"
+                           "133,942,304,583,236,903,222,948,165,808,559,332,123,348,274,797,826,"
+                           "204,144,723,168,738,177,180,919,299,881,250,404,026,184,124,858,368");
+        QTest::newRow("largest double")
+            << DBL_MAX << u'$' + maxDigits + QStringLiteral(".00")
+            << QStringLiteral("$179,769,313,486,232") + QStringLiteral(",000").repeated(98)
+            << "1.79769313486232E+308";
+        QTest::newRow("largest amount") << largestAmount << "$999,999,999,999.00"
+                                        << "$999,999,999,999"
                                         << "999999999999";
     }
     void formattersAreTotal()

@@ -50,12 +50,16 @@ private Q_SLOTS:
         const int str = int(RecordVariant::Kind::String);
         QTest::newRow("string") << 0 << "Yes" << 0 << 0 << QByteArray::fromHex("0300596573");
         QTest::newRow("string empty") << 0 << "" << 0 << 0 << QByteArray::fromHex("0000");
-        QTest::newRow("string 8-bit") << 0 << QString::fromUtf8("Ren\u00e9") << 0 << 0 << QByteArray::fromHex("040052656ee9");
-        QTest::newRow("variant empty (0)") << 1 << "" << int(RecordVariant::Kind::Empty) << 0 << QByteArray::fromHex("0000");
-        QTest::newRow("variant int16 (2)") << 1 << "" << int(RecordVariant::Kind::Int16) << -2 << QByteArray::fromHex("0200feff");
+        QTest::newRow("string 8-bit")
+            << 0 << QString::fromUtf8("Ren\u00e9") << 0 << 0 << QByteArray::fromHex("040052656ee9");
+        QTest::newRow("variant empty (0)")
+            << 1 << "" << int(RecordVariant::Kind::Empty) << 0 << QByteArray::fromHex("0000");
+        QTest::newRow("variant int16 (2)")
+            << 1 << "" << int(RecordVariant::Kind::Int16) << -2 << QByteArray::fromHex("0200feff");
         QTest::newRow("variant int32 (3)") << 1 << "" << int(RecordVariant::Kind::Int32) << 0x00FF0000
                                            << QByteArray::fromHex("03000000ff00");
-        QTest::newRow("variant string (8)") << 1 << "Def" << str << 0 << QByteArray::fromHex("08000300446566");
+        QTest::newRow("variant string (8)")
+            << 1 << "Def" << str << 0 << QByteArray::fromHex("08000300446566");
         QTest::newRow("integer") << 2 << "" << 0 << -300 << QByteArray::fromHex("d4fe");
     }
     void encodings()
@@ -68,9 +72,9 @@ private Q_SLOTS:
         const RecordFile file(path("rec.Fil"), 20);
         const RecordVariant variant{RecordVariant::Kind(variantKind), number, text};
         // Record 2: the value starts at byte 20 and the file ends with it.
-        const bool written = kind == 0 ? file.writeString(2, text)
-                           : kind == 1 ? file.writeVariant(2, variant)
-                                       : file.writeInt16(2, qint16(number));
+        const bool written = kind == 0   ? file.writeString(2, text)
+                             : kind == 1 ? file.writeVariant(2, variant)
+                                         : file.writeInt16(2, qint16(number));
         QVERIFY(written);
         QCOMPARE(fileBytes(path("rec.Fil")), QByteArray(20, '\0') + bytes);
         // And it reads back as written.
@@ -85,11 +89,14 @@ private Q_SLOTS:
     void readsHandMadeRecords()
     {
         writeBytes(path("PREF3.Fil"), 20, QByteArray::fromHex("0300ff000000"));
-        QCOMPARE(Settings(QDir(m_dir.path())).background(), (BackgroundValue{BackgroundValue::Kind::Colour, 0xFF, {}}));
-        writeBytes(path("PREFNAME.FIL"), 0, QByteArray::fromHex("0500536d697468") + QByteArray("junk after value"));
+        QCOMPARE(Settings(QDir(m_dir.path())).background(),
+                 (BackgroundValue{BackgroundValue::Kind::Colour, 0xFF, {}}));
+        writeBytes(path("PREFNAME.FIL"), 0,
+                   QByteArray::fromHex("0500536d697468") + QByteArray("junk after value"));
         QCOMPARE(Settings(QDir(m_dir.path())).familyName(), QStringLiteral("Smith"));
         writeBytes(path("rec.Fil"), 0, QByteArray::fromHex("02000700"));
-        QCOMPARE(RecordFile(path("rec.Fil"), 10).readVariant(1), (RecordVariant{RecordVariant::Kind::Int16, 7, {}}));
+        QCOMPARE(RecordFile(path("rec.Fil"), 10).readVariant(1),
+                 (RecordVariant{RecordVariant::Kind::Int16, 7, {}}));
     }
 
     void beyondTheEndReadsEmpty()
@@ -129,9 +136,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("picture");
         const int colour = int(BackgroundValue::Kind::Colour);
         QTest::newRow("empty is blue") << QByteArray() << colour << colourBlue << "";
-        QTest::newRow("Def") << QByteArray::fromHex("08000300446566") << int(BackgroundValue::Kind::SystemDefault) << 0u << "";
-        QTest::newRow("Def with blanks") << QByteArray::fromHex("080005004465662020") << int(BackgroundValue::Kind::SystemDefault) << 0u << "";
-        QTest::newRow("picture lower case") << QByteArray::fromHex("08000300777033") << int(BackgroundValue::Kind::Picture) << colourBlue << "wp3";
+        QTest::newRow("Def") << QByteArray::fromHex("08000300446566")
+                             << int(BackgroundValue::Kind::SystemDefault) << 0u << "";
+        QTest::newRow("Def with blanks") << QByteArray::fromHex("080005004465662020")
+                                         << int(BackgroundValue::Kind::SystemDefault) << 0u << "";
+        QTest::newRow("picture lower case") << QByteArray::fromHex("08000300777033")
+                                            << int(BackgroundValue::Kind::Picture) << colourBlue << "wp3";
         QTest::newRow("colour number") << QByteArray::fromHex("030056341200") << colour << 0x123456u << "";
         QTest::newRow("unusable tag is blue") << QByteArray::fromHex("6300") << colour << colourBlue << "";
     }
@@ -262,8 +272,10 @@ private Q_SLOTS:
     void familyNameKeepsFifteen()
     {
         const Settings settings{QDir(m_dir.path())};
-        QCOMPARE(settings.setFamilyName(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWX")), QStringLiteral("ABCDEFGHIJKLMNO"));
-        QCOMPARE(fileBytes(path("PREFNAME.FIL")), QByteArray::fromHex("0f00") + QByteArray("ABCDEFGHIJKLMNO"));
+        QCOMPARE(settings.setFamilyName(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWX")),
+                 QStringLiteral("ABCDEFGHIJKLMNO"));
+        QCOMPARE(fileBytes(path("PREFNAME.FIL")),
+                 QByteArray::fromHex("0f00") + QByteArray("ABCDEFGHIJKLMNO"));
     }
 };
 

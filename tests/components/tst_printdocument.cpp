@@ -93,7 +93,8 @@ private Q_SLOTS:
         PrintDocument doc;
         start(doc);
         doc.setCurrentY(1000);
-        const QStringList headings{QStringLiteral("Interest"), QStringLiteral(" 10 Years"), QStringLiteral(" 15 Years")};
+        const QStringList headings{QStringLiteral("Interest"), QStringLiteral(" 10 Years"),
+                                   QStringLiteral(" 15 Years")};
         const double centres[] = {doc.pageWidth() / 20, doc.pageWidth() / 6, doc.pageWidth() / 3.4};
         for (int i = 0; i < headings.size(); ++i) {
             doc.setCurrentY(1000);
@@ -148,9 +149,10 @@ private Q_SLOTS:
         start(doc);
         doc.setIndentLeft(400);
         doc.setIndentRight(400);
-        const QString sentence = QStringLiteral("Loan Length in Years will show a Monthly Payment for 12 months a year. ")
-                                     .repeated(3)
-                                     .trimmed();
+        const QString sentence =
+            QStringLiteral("Loan Length in Years will show a Monthly Payment for 12 months a year. ")
+                .repeated(3)
+                .trimmed();
         doc.paragraph(sentence + QStringLiteral("\rSecond line."));
         const auto &items = doc.pages().first().items;
         QVERIFY(items.size() >= 3);
@@ -185,7 +187,8 @@ private Q_SLOTS:
         QVERIFY(perPoint > 0);
         for (double size : {10.0, 14.0, 28.0, 72.0}) {
             doc.setFontSize(size);
-            QVERIFY2(qAbs(doc.textWidth(line) / size / perPoint - 1) < 0.005, qPrintable(QString::number(size)));
+            QVERIFY2(qAbs(doc.textWidth(line) / size / perPoint - 1) < 0.005,
+                     qPrintable(QString::number(size)));
         }
     }
 
@@ -274,7 +277,9 @@ private Q_SLOTS:
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
-        auto save = [&](const PrintDocument &doc) { return throughPrinter ? doc.print(printer) : doc.savePdf(path); };
+        auto save = [&](const PrintDocument &doc) {
+            return throughPrinter ? doc.print(printer) : doc.savePdf(path);
+        };
         PrintDocument doc;
         doc.setOrientation(QPageLayout::Landscape);
         QVERIFY(!save(doc)); // nothing to save

@@ -8,15 +8,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -83,25 +83,44 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QRect>("twips");
-        QTest::newRow("frame 0") << "SSFrame80(0)" << "Print Range" << QRect(195, 208, 3240, 740);
-        QTest::newRow("frame 1") << "SSFrame80(1)" << "Display Options" << QRect(195, 1129, 3240, 1398);
-        QTest::newRow("sample") << "Frame3" << "Sample" << QRect(195, 3372, 3240, 1365);
-        QTest::newRow("font") << "SSCommand80(0)" << "Printer &Font" << QRect(565, 4800, 2425, 390);
-        QTest::newRow("setup") << "SSCommand80(1)" << "&Page Setup" << QRect(565, 5230, 2425, 390);
-        QTest::newRow("copy") << "SSCommand80(3)" << "C&opy Current Page" << QRect(565, 5660, 2425, 390);
-        QTest::newRow("print") << "SSCommand80(4)" << "&Print" << QRect(565, 6045, 1190, 390);
-        QTest::newRow("pdf") << "cmdSavePdf" << "Save as P&DF..." << QRect(1805, 6045, 1190, 390);
-        QTest::newRow("cancel") << "SSCommand80(2)" << "&Cancel" << QRect(565, 6475, 2430, 400);
-        QTest::newRow("auto size") << "SSCommand2" << "Auto Size" << QRect(7060, 30, 795, 230);
-        QTest::newRow("enlarge") << "SSCommand1" << "Enlarge" << QRect(8060, 30, 750, 230);
-        QTest::newRow("preview") << "VSPrinter1" << "" << QRect(3600, 120, 5325, 6795);
-        QTest::newRow("font panel") << "Panel3D80(0)" << " Times New Roman" << QRect(1090, 2632, 2325, 329);
-        QTest::newRow("size panel") << "Panel3D80(1)" << " 14" << QRect(930, 3026, 585, 329);
-        QTest::newRow("range") << "SSOption81" << "Print all data" << QRect();
-        QTest::newRow("no guides") << "SSOption82(0)" << "Do Not Display Guide Lines" << QRect();
-        QTest::newRow("guides") << "SSOption82(1)" << "Display Guide Lines" << QRect();
-        QTest::newRow("orientation") << "Panel3D80(2)" << " Portrait" << QRect();
-        QTest::newRow("sample text") << "Panel3d82" << "AaBbYyZz" << QRect();
+        QTest::newRow("frame 0") << "SSFrame80(0)"
+                                 << "Print Range" << QRect(195, 208, 3240, 740);
+        QTest::newRow("frame 1") << "SSFrame80(1)"
+                                 << "Display Options" << QRect(195, 1129, 3240, 1398);
+        QTest::newRow("sample") << "Frame3"
+                                << "Sample" << QRect(195, 3372, 3240, 1365);
+        QTest::newRow("font") << "SSCommand80(0)"
+                              << "Printer &Font" << QRect(565, 4800, 2425, 390);
+        QTest::newRow("setup") << "SSCommand80(1)"
+                               << "&Page Setup" << QRect(565, 5230, 2425, 390);
+        QTest::newRow("copy") << "SSCommand80(3)"
+                              << "C&opy Current Page" << QRect(565, 5660, 2425, 390);
+        QTest::newRow("print") << "SSCommand80(4)"
+                               << "&Print" << QRect(565, 6045, 1190, 390);
+        QTest::newRow("pdf") << "cmdSavePdf"
+                             << "Save as P&DF..." << QRect(1805, 6045, 1190, 390);
+        QTest::newRow("cancel") << "SSCommand80(2)"
+                                << "&Cancel" << QRect(565, 6475, 2430, 400);
+        QTest::newRow("auto size") << "SSCommand2"
+                                   << "Auto Size" << QRect(7060, 30, 795, 230);
+        QTest::newRow("enlarge") << "SSCommand1"
+                                 << "Enlarge" << QRect(8060, 30, 750, 230);
+        QTest::newRow("preview") << "VSPrinter1"
+                                 << "" << QRect(3600, 120, 5325, 6795);
+        QTest::newRow("font panel") << "Panel3D80(0)"
+                                    << " Times New Roman" << QRect(1090, 2632, 2325, 329);
+        QTest::newRow("size panel") << "Panel3D80(1)"
+                                    << " 14" << QRect(930, 3026, 585, 329);
+        QTest::newRow("range") << "SSOption81"
+                               << "Print all data" << QRect();
+        QTest::newRow("no guides") << "SSOption82(0)"
+                                   << "Do Not Display Guide Lines" << QRect();
+        QTest::newRow("guides") << "SSOption82(1)"
+                                << "Display Guide Lines" << QRect();
+        QTest::newRow("orientation") << "Panel3D80(2)"
+                                     << " Portrait" << QRect();
+        QTest::newRow("sample text") << "Panel3d82"
+                                     << "AaBbYyZz" << QRect();
     }
     void controls()
     {
@@ -120,13 +139,14 @@ private Q_SLOTS:
         else if (auto *l = qobject_cast<QLabel *>(w))
             QCOMPARE(l->text(), caption);
         if (!twips.isNull())
-            QCOMPARE(w->geometry(), QRect(twips.x() / 15.0 + 0.5, twips.y() / 15.0 + 0.5, twips.width() / 15.0 + 0.5,
-                                          twips.height() / 15.0 + 0.5));
+            QCOMPARE(w->geometry(), QRect(twips.x() / 15.0 + 0.5, twips.y() / 15.0 + 0.5,
+                                          twips.width() / 15.0 + 0.5, twips.height() / 15.0 + 0.5));
     }
 
     void openingResetsNameSizeAndStyle()
     {
-        t->program.state.printFont = FontChoice{QStringLiteral("Liberation Sans"), 10, true, true, true, true, Qt::red};
+        t->program.state.printFont =
+            FontChoice{QStringLiteral("Liberation Sans"), 10, true, true, true, true, Qt::red};
         auto preview = makePreview();
         QSignalSpy status(preview.get(), &ReportPreview::statusTextChanged);
         preview->open();
@@ -360,8 +380,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<QString>("offered");
-        QTest::newRow("dated") << "" << "Home Calculator 2007-03-14.pdf";
-        QTest::newRow("year") << "2026" << "Home Calculator 2026.pdf";
+        QTest::newRow("dated") << ""
+                               << "Home Calculator 2007-03-14.pdf";
+        QTest::newRow("year") << "2026"
+                              << "Home Calculator 2026.pdf";
     }
     void savesThePagesShownAsPdf()
     {
@@ -434,11 +456,16 @@ private Q_SLOTS:
         QSignalSpy status(&preview, &ReportPreview::statusTextChanged);
         QList<int> budgetBuilds;
         int totalsBuilds = 0;
-        const ReportPreview::Document budget{QStringLiteral("Print"), QStringLiteral("Liberation Sans"), true,
-                                             [&](PrintDocument &, int range) { budgetBuilds << range; }, {}};
+        const ReportPreview::Document budget{QStringLiteral("Print"),
+                                             QStringLiteral("Liberation Sans"),
+                                             true,
+                                             [&](PrintDocument &, int range) { budgetBuilds << range; },
+                                             {}};
         const ReportPreview::Document totals{QStringLiteral("Print Totals"),
-                                             QStringLiteral("Times New Roman"), false,
-                                             [&](PrintDocument &, int) { ++totalsBuilds; }, {}};
+                                             QStringLiteral("Times New Roman"),
+                                             false,
+                                             [&](PrintDocument &, int) { ++totalsBuilds; },
+                                             {}};
         QWidget *frame = child(&preview, QStringLiteral("SSFrame80(0)"));
 
         preview.open(budget);

@@ -12,8 +12,8 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -29,7 +29,8 @@ namespace {
 class DemoWindow : public ToolWindow
 {
 public:
-    DemoWindow(Program &program, QWidget *launcher, ToolWindowConfig config) : ToolWindow(program, launcher, config)
+    DemoWindow(Program &program, QWidget *launcher, ToolWindowConfig config)
+        : ToolWindow(program, launcher, config)
     {
         button = new QPushButton(QStringLiteral("&Calculate"));
         button->setObjectName(QStringLiteral("cmdCalcPmts"));
@@ -112,7 +113,10 @@ QToolButton *sideButton(ToolWindow *w, int number)
     return qobject_cast<QToolButton *>(w->sideToolbar()->widgetForAction(w->sideButton(number)));
 }
 
-QAction *action(QWidget *w, const QString &name) { return findAction(w, name); }
+QAction *action(QWidget *w, const QString &name)
+{
+    return findAction(w, name);
+}
 
 } // namespace
 
@@ -179,7 +183,8 @@ private Q_SLOTS:
                  QStringLiteral("Select New Color or Use System Default Color?\r\r"
                                 "Yes = Color Selection Panel will appear.\r"
                                 "No = Current System Default Color will be selected."));
-        QCOMPARE(t->prompter.prompts.first().buttons, int(Button::Yes) | int(Button::No) | int(Button::Cancel));
+        QCOMPARE(t->prompter.prompts.first().buttons,
+                 int(Button::Yes) | int(Button::No) | int(Button::Cancel));
         QCOMPARE(w->statusText(), config.caption);
 
         t->prompter.answer(answer);
@@ -194,7 +199,8 @@ private Q_SLOTS:
         QVERIFY(!w->isVisible());
 
         const QColor expected = answer == Button::Yes ? chosen : previous;
-        QCOMPARE(t->program.settings.panelColour(config.tool), std::optional<PanelColour>({false, numberFromColor(expected)}));
+        QCOMPARE(t->program.settings.panelColour(config.tool),
+                 std::optional<PanelColour>({false, numberFromColor(expected)}));
         QCOMPARE(open(config)->panelColour(), expected);
     }
 
@@ -269,8 +275,9 @@ private Q_SLOTS:
         action(w, QStringLiteral("mVPC"))->trigger();
         if (conflict) {
             QCOMPARE(t->prompter.last().title, QStringLiteral("Color Conflict"));
-            QCOMPARE(t->prompter.last().text,
-                     QStringLiteral("Selected Color would cause a conflict with Text and Background Colors!"));
+            QCOMPARE(
+                t->prompter.last().text,
+                QStringLiteral("Selected Color would cause a conflict with Text and Background Colors!"));
             QCOMPARE(t->prompter.last().icon, Icon::Critical);
             QCOMPARE(w->panelColour(), before);
             QVERIFY(!w->isPanelColourChanged());
@@ -309,7 +316,8 @@ private Q_SLOTS:
 
     void hiddenTopToolbarIsRestoredFromTheStatusBar()
     {
-        RecordFile(t->program.folder.filePath(QStringLiteral("GColor1.Fil")), 20).writeString(55, QStringLiteral("OFF"));
+        RecordFile(t->program.folder.filePath(QStringLiteral("GColor1.Fil")), 20)
+            .writeString(55, QStringLiteral("OFF"));
         t->program.state.topToolbarHidden = true;
         DemoWindow *w = open();
         QLabel *notice = w->frameStatusBar()->panel(2);
@@ -337,7 +345,8 @@ private Q_SLOTS:
         QVERIFY(w->sideToolbar()->isVisible());
         QVERIFY(!w->frameStatusBar()->panel(3)->isVisible());
         QVERIFY(!t->program.state.sideToolbarsHidden);
-        QCOMPARE(RecordFile(t->program.folder.filePath(QStringLiteral("PREF3.Fil")), 10).readInt16(10), qint16(0));
+        QCOMPARE(RecordFile(t->program.folder.filePath(QStringLiteral("PREF3.Fil")), 10).readInt16(10),
+                 qint16(0));
     }
 
     void topToolbarButtons_data()
@@ -390,7 +399,8 @@ private Q_SLOTS:
         DemoWindow *w = open(config);
         QCOMPARE(w->topToolbar()->count(), config.topButtonCount);
         for (int n = 1; n <= config.topButtonCount; ++n)
-            QVERIFY2(w->topToolbar()->button(n)->isEnabled() != disabled.contains(n), qPrintable(QString::number(n)));
+            QVERIFY2(w->topToolbar()->button(n)->isEnabled() != disabled.contains(n),
+                     qPrintable(QString::number(n)));
         QCOMPARE(w->topToolbar()->button(1)->toolTip(), QStringLiteral("Main Menu"));
         QCOMPARE(w->topToolbar()->button(config.topButtonCount)->toolTip(), QStringLiteral("Exit"));
     }

@@ -4,8 +4,8 @@
 #include "fakes.h"
 #include "frame/framestatusbar.h"
 #include "frame/reportpreview.h"
-#include "pagetext.h"
 #include "homecalc/homecalc.h"
+#include "pagetext.h"
 #include "windowdriver.h"
 
 #include "accessibility.h"
@@ -261,10 +261,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("name");
-        QTest::newRow("income") << "Text1" << "Gross Annual Income";
-        QTest::newRow("debt") << "Text2" << "Minimum Monthly Debt";
-        QTest::newRow("cash") << "Text3" << "Cash Available";
-        QTest::newRow("limit") << "Text5" << "Limit of Monthly Payment";
+        QTest::newRow("income") << "Text1"
+                                << "Gross Annual Income";
+        QTest::newRow("debt") << "Text2"
+                              << "Minimum Monthly Debt";
+        QTest::newRow("cash") << "Text3"
+                              << "Cash Available";
+        QTest::newRow("limit") << "Text5"
+                               << "Limit of Monthly Payment";
     }
     void amountBeyondTheLimitIsRefused()
     {
@@ -277,8 +281,8 @@ private Q_SLOTS:
         t->prompter.answer(Button::Ok);
         calculate(w);
         QCOMPARE(t->prompter.last().title, QStringLiteral("Data Input"));
-        QCOMPARE(t->prompter.last().text,
-                 QStringLiteral("Please enter ") + name + QStringLiteral("\rEntry must be 999,999,999,999 or less"));
+        QCOMPARE(t->prompter.last().text, QStringLiteral("Please enter ") + name +
+                                              QStringLiteral("\rEntry must be 999,999,999,999 or less"));
         QCOMPARE(field(w, QStringLiteral("Label3")), QString());
         QCOMPARE(commands(w), all(false));
     }

@@ -2,10 +2,10 @@
 // dialogs and the clock only behind their seams, and source free of
 // references to the requirements document.
 #include <QDirIterator>
-#include <QFileInfo>
-#include <QSet>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -28,7 +28,10 @@ QList<SourceFile> readTree(const QStringList &patterns)
     return out;
 }
 
-QList<SourceFile> sources() { return readTree({QStringLiteral("*.h"), QStringLiteral("*.cpp")}); }
+QList<SourceFile> sources()
+{
+    return readTree({QStringLiteral("*.h"), QStringLiteral("*.cpp")});
+}
 
 // The files listed in the build's engine libraries (tq_layer(<tool>_engine ...)).
 QSet<QString> engineLibraryFiles()
@@ -38,7 +41,8 @@ QSet<QString> engineLibraryFiles()
     for (const SourceFile &cmake : readTree({QStringLiteral("CMakeLists.txt")})) {
         const QString folder = QFileInfo(cmake.relative).path();
         for (auto m = layer.globalMatch(cmake.text); m.hasNext();) {
-            for (const QString &token : m.next().captured(1).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+            for (const QString &token :
+                 m.next().captured(1).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
                 files.insert(folder + u'/' + token);
         }
     }
@@ -47,8 +51,10 @@ QSet<QString> engineLibraryFiles()
 
 const QRegularExpression &guiInclude()
 {
-    static const QRegularExpression re(QStringLiteral(
-        "#\\s*include\\s*[<\"](QtWidgets/|QtGui/|QWidget|QColor|QFont|QPainter|QPixmap|QImage|QApplication|QGuiApplication|QPalette|QIcon|QPen|QBrush)[^>\"]*[>\"]"));
+    static const QRegularExpression re(
+        QStringLiteral("#\\s*include\\s*[<\"](QtWidgets/|QtGui/"
+                       "|QWidget|QColor|QFont|QPainter|QPixmap|QImage|QApplication|QGuiApplication|QPalette|"
+                       "QIcon|QPen|QBrush)[^>\"]*[>\"]"));
     return re;
 }
 
@@ -78,8 +84,8 @@ const QRegularExpression &requirementWords()
 // Files that must stay free of widgets and painting: the common layer and every engine.
 bool mustBeWidgetFree(const QString &relative, const QSet<QString> &engineFiles)
 {
-    return relative.startsWith(u"common/") || relative.contains(u"engine", Qt::CaseInsensitive)
-        || engineFiles.contains(relative);
+    return relative.startsWith(u"common/") || relative.contains(u"engine", Qt::CaseInsensitive) ||
+           engineFiles.contains(relative);
 }
 
 bool outsideSeams(const QString &relative)
@@ -95,9 +101,10 @@ int layerOf(const QString &folder)
 {
     static const QStringList layers{QStringLiteral("common"), QStringLiteral("components"),
                                     QStringLiteral("frame")};
-    static const QStringList tools{QStringLiteral("budget"),   QStringLiteral("budgetengine"), QStringLiteral("loan"),
-                                   QStringLiteral("homecalc"), QStringLiteral("actuarial"),
-                                   QStringLiteral("scicalc"),  QStringLiteral("backup")};
+    static const QStringList tools{QStringLiteral("budget"),    QStringLiteral("budgetengine"),
+                                   QStringLiteral("loan"),      QStringLiteral("homecalc"),
+                                   QStringLiteral("actuarial"), QStringLiteral("scicalc"),
+                                   QStringLiteral("backup")};
     if (folder == u"app")
         return 4;
     if (tools.contains(folder))
@@ -116,7 +123,8 @@ QStringList layerOffences(const SourceFile &f)
         const int from = layerOf(own), to = layerOf(target);
         if (target == own || from < 0 || to < 0)
             continue;
-        const bool allowed = (own == u"budget" && target == u"backup") || target == own + QStringLiteral("engine");
+        const bool allowed =
+            (own == u"budget" && target == u"backup") || target == own + QStringLiteral("engine");
         const bool sideways = from == 3 && to == 3 && !allowed;
         const bool engineAboveCommon = own.endsWith(u"engine") && target != u"common";
         if (to > from || sideways || engineAboveCommon)
@@ -167,13 +175,20 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("text");
-        QTest::newRow("widget in common") << "common/x.h" << "#include <QWidget>";
-        QTest::newRow("gui module in engine file") << "loan/loanengine.cpp" << "#include <QtGui/QColor>";
-        QTest::newRow("font in engine library") << "actuarial/valuetables.h" << "#include <QFont>";
-        QTest::newRow("message box in a window") << "loan/loansheet.cpp" << "QMessageBox::warning(this";
-        QTest::newRow("clock in a window") << "budget/budget1.cpp" << "auto d = QDate::currentDate();";
-        QTest::newRow("bare yield in a window") << "actuarial/actua1.cpp" << "QCoreApplication::processEvents();";
-        QTest::newRow("input box in a window") << "app/startfrm.cpp" << "QInputDialog::getText(";
+        QTest::newRow("widget in common") << "common/x.h"
+                                          << "#include <QWidget>";
+        QTest::newRow("gui module in engine file") << "loan/loanengine.cpp"
+                                                   << "#include <QtGui/QColor>";
+        QTest::newRow("font in engine library") << "actuarial/valuetables.h"
+                                                << "#include <QFont>";
+        QTest::newRow("message box in a window") << "loan/loansheet.cpp"
+                                                 << "QMessageBox::warning(this";
+        QTest::newRow("clock in a window") << "budget/budget1.cpp"
+                                           << "auto d = QDate::currentDate();";
+        QTest::newRow("bare yield in a window") << "actuarial/actua1.cpp"
+                                                << "QCoreApplication::processEvents();";
+        QTest::newRow("input box in a window") << "app/startfrm.cpp"
+                                               << "QInputDialog::getText(";
         QTest::newRow("dialog run outside the seam") << "budget/budget1.cpp"
                                                      << "dialog.exec();";
         QTest::newRow("dialog pointer run outside the seam") << "components/hunspellchecker.cpp"

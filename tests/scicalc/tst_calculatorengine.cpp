@@ -1,5 +1,5 @@
-#include "scicalc/calculatorengine.h"
 #include "enginetest.h"
+#include "scicalc/calculatorengine.h"
 
 #include <QTest>
 
@@ -30,45 +30,123 @@ private Q_SLOTS:
         QTest::addColumn<QString>("keys"); // captions separated by blanks
         QTest::addColumn<QString>("display");
         QTest::addColumn<QString>("error");
-        QTest::newRow("sum") << "2 + 3 =" << "5" << "";
-        QTest::newRow("left to right") << "2 + 3 x 4 =" << "20" << "";
-        QTest::newRow("powers left to right") << "2 Y^X 3 Y^X 2 =" << "64" << "";
-        QTest::newRow("power after sum") << "2 + 3 Y^X 2 =" << "25" << "";
-        QTest::newRow("pi replaces the typed number") << "2 + 3 Pi =" << "5.14159265358979" << "";
-        QTest::newRow("digit after pi appends") << "Pi 2" << "3.141592653589792" << "";
-        QTest::newRow("change sign") << "5 +/-" << "-5" << "";
-        QTest::newRow("change sign back") << "5 +/- +/-" << "5" << "";
-        QTest::newRow("change sign on empty") << "+/-" << "-" << "";
-        QTest::newRow("second point ignored") << "7 . 5 ." << "7.5" << "";
-        QTest::newRow("point alone") << "." << "0." << "";
-        QTest::newRow("point after CLX") << "4 CLX . 5" << "0.5" << "";
-        QTest::newRow("point after a result") << "2 + 3 = ." << "0." << "";
-        QTest::newRow("digit after a result starts anew") << "2 + 3 = 4" << "4" << "";
-        QTest::newRow("square root") << "2 SQRT" << "1.4142135623731" << "";
-        QTest::newRow("sine in radians") << "3 0 SIN" << "-0.988031624092862" << "";
-        QTest::newRow("log") << "1 0 0 0 LOG" << "3" << "";
-        QTest::newRow("cube root") << "2 7 X^1/3" << "3" << "";
-        QTest::newRow("function result feeds the next operator") << "9 SQRT + 1 =" << "4" << "";
-        QTest::newRow("fractional power") << "2 Y^X 0 . 5 =" << "1.4142135623731" << "";
-        QTest::newRow("negative base, whole power") << "2 +/- Y^X 3 =" << "-8" << "";
-        QTest::newRow("two operators repeat the operand") << "2 + - 1 =" << "3" << "";
-        QTest::newRow("equals with nothing pending") << "7 =" << "7" << "";
-        QTest::newRow("operator on empty display") << "+ 4 =" << "4" << "";
-        QTest::newRow("CLX forgets the pending sum") << "2 + 3 CLX 4 =" << "4" << "";
-        QTest::newRow("very large in exponent form") << "9 Y^X 9 9 =" << "2.95126654306528E+94" << "";
-        QTest::newRow("reciprocal of 0") << "0 1/X" << "" << "Error in 1/X function";
-        QTest::newRow("cube root of negative") << "8 +/- X^1/3" << "" << "Error in CUBEROOT function";
-        QTest::newRow("square root of negative") << "4 +/- SQRT" << "" << "Error in SQRT function";
-        QTest::newRow("ln of 0") << "0 LN" << "" << "Error in LN function";
-        QTest::newRow("log of negative") << "1 +/- LOG" << "" << "Error in LOG function";
-        QTest::newRow("ln of empty display") << "LN" << "" << "Error in LN function";
-        QTest::newRow("divide by 0") << "1 / 0 =" << "" << "Error in / operation";
-        QTest::newRow("divide by 0 when chaining") << "1 / 0 +" << "" << "Error in / operation";
-        QTest::newRow("negative base, fractional power") << "2 +/- Y^X . 5 =" << "" << "Error in Y^X operation";
-        QTest::newRow("0 to a negative power") << "0 Y^X 1 +/- =" << "" << "Error in Y^X operation";
-        QTest::newRow("power overflows") << "9 Y^X 9 9 9 =" << "" << "Error in Y^X operation";
-        QTest::newRow("product overflows") << "9 Y^X 3 0 0 = x =" << "" << "Error in * operation";
-        QTest::newRow("fresh start after an error") << "1 / 0 = 7 + 1 =" << "8" << "Error in / operation";
+        QTest::newRow("sum") << "2 + 3 ="
+                             << "5"
+                             << "";
+        QTest::newRow("left to right") << "2 + 3 x 4 ="
+                                       << "20"
+                                       << "";
+        QTest::newRow("powers left to right") << "2 Y^X 3 Y^X 2 ="
+                                              << "64"
+                                              << "";
+        QTest::newRow("power after sum") << "2 + 3 Y^X 2 ="
+                                         << "25"
+                                         << "";
+        QTest::newRow("pi replaces the typed number") << "2 + 3 Pi ="
+                                                      << "5.14159265358979"
+                                                      << "";
+        QTest::newRow("digit after pi appends") << "Pi 2"
+                                                << "3.141592653589792"
+                                                << "";
+        QTest::newRow("change sign") << "5 +/-"
+                                     << "-5"
+                                     << "";
+        QTest::newRow("change sign back") << "5 +/- +/-"
+                                          << "5"
+                                          << "";
+        QTest::newRow("change sign on empty") << "+/-"
+                                              << "-"
+                                              << "";
+        QTest::newRow("second point ignored") << "7 . 5 ."
+                                              << "7.5"
+                                              << "";
+        QTest::newRow("point alone") << "."
+                                     << "0."
+                                     << "";
+        QTest::newRow("point after CLX") << "4 CLX . 5"
+                                         << "0.5"
+                                         << "";
+        QTest::newRow("point after a result") << "2 + 3 = ."
+                                              << "0."
+                                              << "";
+        QTest::newRow("digit after a result starts anew") << "2 + 3 = 4"
+                                                          << "4"
+                                                          << "";
+        QTest::newRow("square root") << "2 SQRT"
+                                     << "1.4142135623731"
+                                     << "";
+        QTest::newRow("sine in radians") << "3 0 SIN"
+                                         << "-0.988031624092862"
+                                         << "";
+        QTest::newRow("log") << "1 0 0 0 LOG"
+                             << "3"
+                             << "";
+        QTest::newRow("cube root") << "2 7 X^1/3"
+                                   << "3"
+                                   << "";
+        QTest::newRow("function result feeds the next operator") << "9 SQRT + 1 ="
+                                                                 << "4"
+                                                                 << "";
+        QTest::newRow("fractional power") << "2 Y^X 0 . 5 ="
+                                          << "1.4142135623731"
+                                          << "";
+        QTest::newRow("negative base, whole power") << "2 +/- Y^X 3 ="
+                                                    << "-8"
+                                                    << "";
+        QTest::newRow("two operators repeat the operand") << "2 + - 1 ="
+                                                          << "3"
+                                                          << "";
+        QTest::newRow("equals with nothing pending") << "7 ="
+                                                     << "7"
+                                                     << "";
+        QTest::newRow("operator on empty display") << "+ 4 ="
+                                                   << "4"
+                                                   << "";
+        QTest::newRow("CLX forgets the pending sum") << "2 + 3 CLX 4 ="
+                                                     << "4"
+                                                     << "";
+        QTest::newRow("very large in exponent form") << "9 Y^X 9 9 ="
+                                                     << "2.95126654306528E+94"
+                                                     << "";
+        QTest::newRow("reciprocal of 0") << "0 1/X"
+                                         << ""
+                                         << "Error in 1/X function";
+        QTest::newRow("cube root of negative") << "8 +/- X^1/3"
+                                               << ""
+                                               << "Error in CUBEROOT function";
+        QTest::newRow("square root of negative") << "4 +/- SQRT"
+                                                 << ""
+                                                 << "Error in SQRT function";
+        QTest::newRow("ln of 0") << "0 LN"
+                                 << ""
+                                 << "Error in LN function";
+        QTest::newRow("log of negative") << "1 +/- LOG"
+                                         << ""
+                                         << "Error in LOG function";
+        QTest::newRow("ln of empty display") << "LN"
+                                             << ""
+                                             << "Error in LN function";
+        QTest::newRow("divide by 0") << "1 / 0 ="
+                                     << ""
+                                     << "Error in / operation";
+        QTest::newRow("divide by 0 when chaining") << "1 / 0 +"
+                                                   << ""
+                                                   << "Error in / operation";
+        QTest::newRow("negative base, fractional power") << "2 +/- Y^X . 5 ="
+                                                         << ""
+                                                         << "Error in Y^X operation";
+        QTest::newRow("0 to a negative power") << "0 Y^X 1 +/- ="
+                                               << ""
+                                               << "Error in Y^X operation";
+        QTest::newRow("power overflows") << "9 Y^X 9 9 9 ="
+                                         << ""
+                                         << "Error in Y^X operation";
+        QTest::newRow("product overflows") << "9 Y^X 3 0 0 = x ="
+                                           << ""
+                                           << "Error in * operation";
+        QTest::newRow("fresh start after an error") << "1 / 0 = 7 + 1 ="
+                                                    << "8"
+                                                    << "Error in / operation";
     }
     void keys()
     {

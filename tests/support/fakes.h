@@ -57,13 +57,13 @@ void setUpTestEnvironment();
 
 } // namespace tq::test
 
-#define TQ_TEST_MAIN(TestClass)                                                                                       \
-    int main(int argc, char **argv)                                                                                   \
-    {                                                                                                                  \
-        QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);                                                      \
-        QApplication app(argc, argv);                                                                                  \
-        tq::test::setUpTestEnvironment();                                                                              \
-        TestClass tc;                                                                                                  \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
-        return QTest::qExec(&tc, argc, argv);                                                                          \
+#define TQ_TEST_MAIN(TestClass)                                                                              \
+    int main(int argc, char **argv)                                                                          \
+    {                                                                                                        \
+        QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);                                             \
+        QApplication app(argc, argv);                                                                        \
+        tq::test::setUpTestEnvironment();                                                                    \
+        TestClass tc;                                                                                        \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                           \
+        return QTest::qExec(&tc, argc, argv);                                                                \
     }

@@ -41,7 +41,6 @@ QList<const PrintItem *> textItems(const PrintDocument &doc)
     return items;
 }
 
-
 QList<QStringList> printedLines(const PrintPage &page)
 {
     std::map<double, std::multimap<double, QString>> byLine; // y, then x

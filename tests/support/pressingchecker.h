@@ -44,8 +44,8 @@ protected:
     {
         return m_others.printDialog(parent, printer);
     }
-    QString showSaveFileName(QWidget *parent, const QString &title, const QString &suggested, const QString &filter,
-                             const QString &suffix) override
+    QString showSaveFileName(QWidget *parent, const QString &title, const QString &suggested,
+                             const QString &filter, const QString &suffix) override
     {
         return m_others.saveFileName(parent, title, suggested, filter, suffix);
     }

@@ -41,8 +41,7 @@ ScriptedPrompter::~ScriptedPrompter()
         qCritical("%d scripted answer(s) left unused", int(m_answers.size()));
 }
 
-template <typename T>
-std::optional<T> ScriptedPrompter::take(const char *what, const QString &context)
+template <typename T> std::optional<T> ScriptedPrompter::take(const char *what, const QString &context)
 {
     if (m_answers.isEmpty() || !std::holds_alternative<T>(m_answers.head())) {
         QTest::qFail(qPrintable(QStringLiteral("unanswered %1: %2").arg(QLatin1String(what), context)),
@@ -57,7 +56,8 @@ void ScriptedPrompter::verifyAllUsed()
     if (!m_answers.isEmpty()) {
         const int left = int(m_answers.size());
         m_answers.clear();
-        QTest::qFail(qPrintable(QStringLiteral("%1 scripted answer(s) left unused").arg(left)), __FILE__, __LINE__);
+        QTest::qFail(qPrintable(QStringLiteral("%1 scripted answer(s) left unused").arg(left)), __FILE__,
+                     __LINE__);
     }
 }
 

@@ -81,14 +81,21 @@ protected:
     std::optional<FontChoice> showFont(QWidget *parent, const FontChoice &initial) override;
     bool showPageSetup(QWidget *parent, QPrinter &printer) override;
     bool showPrintDialog(QWidget *parent, QPrinter &printer) override;
-    QString showSaveFileName(QWidget *parent, const QString &title, const QString &suggested, const QString &filter,
-                             const QString &suffix) override;
+    QString showSaveFileName(QWidget *parent, const QString &title, const QString &suggested,
+                             const QString &filter, const QString &suffix) override;
     int showDialog(QDialog &dialog) override;
 
 private:
-    struct ColourAnswer { std::optional<QColor> c; };
-    struct FontAnswer { std::optional<FontChoice> f; };
-    struct DialogScript { QString name; DialogAction act; };
+    struct ColourAnswer {
+        std::optional<QColor> c;
+    };
+    struct FontAnswer {
+        std::optional<FontChoice> f;
+    };
+    struct DialogScript {
+        QString name;
+        DialogAction act;
+    };
     using Answer = std::variant<Button, QString, ColourAnswer, FontAnswer, bool, DialogScript>;
     template <typename T> std::optional<T> take(const char *what, const QString &context);
     bool randomNext() const { return m_random && m_answers.isEmpty(); }

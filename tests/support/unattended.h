@@ -23,7 +23,8 @@ protected:
     std::optional<FontChoice> showFont(QWidget *, const FontChoice &) override { return std::nullopt; }
     bool showPageSetup(QWidget *, QPrinter &) override { return false; }
     bool showPrintDialog(QWidget *, QPrinter &) override { return false; }
-    QString showSaveFileName(QWidget *, const QString &, const QString &, const QString &, const QString &) override
+    QString showSaveFileName(QWidget *, const QString &, const QString &, const QString &,
+                             const QString &) override
     {
         return {};
     }

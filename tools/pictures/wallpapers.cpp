@@ -23,7 +23,9 @@ public:
         const double x = u * cells, y = v * cells;
         const int x0 = int(std::floor(x)), y0 = int(std::floor(y));
         const double fx = smooth(x - x0), fy = smooth(y - y0);
-        const auto h = [&](int i, int j) { return hash(((i % cells) + cells) % cells, ((j % cells) + cells) % cells); };
+        const auto h = [&](int i, int j) {
+            return hash(((i % cells) + cells) % cells, ((j % cells) + cells) % cells);
+        };
         const double top = h(x0, y0) + (h(x0 + 1, y0) - h(x0, y0)) * fx;
         const double bottom = h(x0, y0 + 1) + (h(x0 + 1, y0 + 1) - h(x0, y0 + 1)) * fx;
         return top + (bottom - top) * fy;
@@ -55,11 +57,15 @@ private:
 QColor mix(const QColor &a, const QColor &b, double t)
 {
     t = std::clamp(t, 0.0, 1.0);
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t), float(a.greenF() + (b.greenF() - a.greenF()) * t),
+    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
+                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
                             float(a.blueF() + (b.blueF() - a.blueF()) * t));
 }
 
-double fract(double x) { return x - std::floor(x); }
+double fract(double x)
+{
+    return x - std::floor(x);
+}
 
 using Shader = std::function<QColor(double u, double v)>;
 
@@ -77,7 +83,8 @@ std::array<Shader, wallpaperCount> shaders()
         // 3 wood
         [](double u, double v) {
             const double ring = fract(4 * u + 1.6 * n1.fbm(u, v, 2, 3) + 0.15 * std::sin(tau * v));
-            return mix(QColor(222, 178, 122), QColor(170, 112, 62), std::pow(ring, 3) + 0.2 * n3.at(u, v, 64));
+            return mix(QColor(222, 178, 122), QColor(170, 112, 62),
+                       std::pow(ring, 3) + 0.2 * n3.at(u, v, 64));
         },
         // 4 linen
         [](double u, double v) {
@@ -101,17 +108,20 @@ std::array<Shader, wallpaperCount> shaders()
         },
         // 8 green felt
         [](double u, double v) {
-            return mix(QColor(74, 128, 86), QColor(120, 170, 120), 0.6 * n1.fbm(u, v, 8) + 0.4 * n2.at(u, v, 128));
+            return mix(QColor(74, 128, 86), QColor(120, 170, 120),
+                       0.6 * n1.fbm(u, v, 8) + 0.4 * n2.at(u, v, 128));
         },
         // 9 lagoon water
         [](double u, double v) {
-            const double w = std::sin(tau * (3 * u + n3.fbm(u, v, 2, 3))) * std::sin(tau * (2 * v + n1.fbm(v, u, 2, 3)));
+            const double w =
+                std::sin(tau * (3 * u + n3.fbm(u, v, 2, 3))) * std::sin(tau * (2 * v + n1.fbm(v, u, 2, 3)));
             return mix(QColor(60, 160, 170), QColor(200, 240, 236), 0.5 + 0.5 * w);
         },
         // 10 argyle
         [](double u, double v) {
             const double d = std::abs(fract(4 * (u + v)) - 0.5) + std::abs(fract(4 * (u - v)) - 0.5);
-            const double line = std::abs(fract(8 * (u + v)) - 0.5) < 0.02 || std::abs(fract(8 * (u - v)) - 0.5) < 0.02;
+            const double line =
+                std::abs(fract(8 * (u + v)) - 0.5) < 0.02 || std::abs(fract(8 * (u - v)) - 0.5) < 0.02;
             const QColor base = d < 0.5 ? QColor(236, 200, 204) : QColor(246, 226, 226);
             return line ? QColor(190, 120, 130) : base;
         },
@@ -124,18 +134,21 @@ std::array<Shader, wallpaperCount> shaders()
         // 12 mint tiles
         [](double u, double v) {
             const bool grout = fract(4 * u) < 0.03 || fract(4 * v) < 0.03;
-            const QColor tile = mix(QColor(198, 232, 214), QColor(226, 246, 234), n2.at(u, v, 4) * 0.7 + 0.3 * n3.at(u, v, 64));
+            const QColor tile = mix(QColor(198, 232, 214), QColor(226, 246, 234),
+                                    n2.at(u, v, 4) * 0.7 + 0.3 * n3.at(u, v, 64));
             return grout ? QColor(168, 190, 178) : tile;
         },
         // 13 leather
         [](double u, double v) {
             const double crease = 1 - std::abs(2 * n1.fbm(u, v, 8, 3) - 1);
-            return mix(QColor(150, 96, 58), QColor(196, 142, 96), std::pow(1 - crease, 0.5) * 0.8 + 0.2 * n2.at(u, v, 128));
+            return mix(QColor(150, 96, 58), QColor(196, 142, 96),
+                       std::pow(1 - crease, 0.5) * 0.8 + 0.2 * n2.at(u, v, 128));
         },
         // 14 pinstripe
         [](double u, double v) {
             const bool stripe = fract(16 * u) < 0.06;
-            return stripe ? QColor(200, 176, 112) : mix(QColor(252, 244, 214), QColor(244, 232, 196), n3.at(u, v, 8));
+            return stripe ? QColor(200, 176, 112)
+                          : mix(QColor(252, 244, 214), QColor(244, 232, 196), n3.at(u, v, 8));
         },
         // 15 granite
         [](double u, double v) {
@@ -149,7 +162,8 @@ std::array<Shader, wallpaperCount> shaders()
         },
         // 16 evening glow
         [](double u, double v) {
-            const double glow = 0.5 + 0.5 * std::cos(tau * v) + 0.15 * std::sin(tau * (u + n2.fbm(u, v, 2, 3)));
+            const double glow =
+                0.5 + 0.5 * std::cos(tau * v) + 0.15 * std::sin(tau * (u + n2.fbm(u, v, 2, 3)));
             return mix(QColor(255, 214, 170), QColor(232, 160, 170), glow);
         },
     }};

@@ -22,7 +22,6 @@ std::map<std::string, Scene> &scenes()
     return all;
 }
 
-
 } // namespace
 
 bool registerScene(const char *name, Scene scene)
@@ -57,7 +56,8 @@ Context &Context::useDisplay(DisplayMode mode, const QRect &launcherGeometry)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("snapshots");

@@ -4,8 +4,8 @@
 
 #include "budget/budgetchart.h"
 #include "budget/budgetdocument.h"
-#include "budgetengine/budgetmodel.h"
 #include "budget/totalspanel.h"
+#include "budgetengine/budgetmodel.h"
 #include "components/printdocument.h"
 
 #include <QTemporaryDir>

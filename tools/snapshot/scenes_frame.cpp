@@ -23,7 +23,8 @@ public:
         auto *note = new QLabel(QStringLiteral("The tool's own controls go here."));
         note->setAlignment(Qt::AlignCenter);
         placeInPanel(note, {1445, 3000, 6960, 400});
-        const QStringList captions{QStringLiteral("&Calculate"), QStringLiteral("&Print"), QStringLiteral("E&xit")};
+        const QStringList captions{QStringLiteral("&Calculate"), QStringLiteral("&Print"),
+                                   QStringLiteral("E&xit")};
         const int lefts[] = {1445, 3895, 6315};
         for (int i = 0; i < 3; ++i)
             placeInPanel(new QPushButton(captions[i]), {lefts[i], 6400, 2100, 428});
@@ -31,7 +32,8 @@ public:
         if (withPrintOptions) {
             options.rangeFrameCaption = QStringLiteral("Print Options");
             options.rangeCaptions = {QStringLiteral("Print All Gridlines"),
-                                     QStringLiteral("No Horizontal lines after Items"), QStringLiteral("No Gridlines")};
+                                     QStringLiteral("No Horizontal lines after Items"),
+                                     QStringLiteral("No Gridlines")};
         }
         attachReportPreview([this, &program, options] {
             auto *preview = new tq::ReportPreview(program, options, this);
@@ -56,7 +58,8 @@ public:
     static inline bool withPrintOptions = false;
 };
 
-void render(tq::snapshot::Context &ctx, const QString &name, const std::function<void(DemoTool &)> &before = {})
+void render(tq::snapshot::Context &ctx, const QString &name,
+            const std::function<void(DemoTool &)> &before = {})
 {
     tq::snapshot::renderToolWindow<DemoTool>(ctx, name, before);
 }

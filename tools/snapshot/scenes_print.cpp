@@ -29,8 +29,8 @@ void sampleReport(tq::PrintDocument &doc)
     doc.paragraph(QString());
     const double w = doc.pageWidth();
     const double centres[] = {w / 20, w / 6, w / 3.4, w / 2.4};
-    const QStringList heads{QStringLiteral("Interest"), QStringLiteral(" 10 Years"), QStringLiteral(" 15 Years"),
-                            QStringLiteral(" 30 Years")};
+    const QStringList heads{QStringLiteral("Interest"), QStringLiteral(" 10 Years"),
+                            QStringLiteral(" 15 Years"), QStringLiteral(" 30 Years")};
     for (int row = 0; row < 12; ++row) {
         const double y = doc.currentY();
         for (int c = 0; c < 4; ++c) {
