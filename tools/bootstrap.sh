@@ -2,7 +2,7 @@
 # Installs what a fresh Debian 12 machine lacks to build, test and run Tallyquill.
 set -euo pipefail
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev
   libhunspell-dev hunspell-en-us
   fonts-liberation poppler-utils
