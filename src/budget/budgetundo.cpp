@@ -58,7 +58,7 @@ BudgetUndo::Batch::~Batch()
 void BudgetUndo::edited()
 {
     const int key = std::exchange(m_mergeKey, -1);
-    if (m_showing || m_model.sheet() == m_known)
+    if (m_model.sheet() == m_known)
         return;
     BudgetSheet before = std::exchange(m_known, m_model.sheet());
     m_stack.push(new SheetStep(*this, std::move(before), m_known, key));
@@ -67,9 +67,7 @@ void BudgetUndo::edited()
 void BudgetUndo::show(const BudgetSheet &sheet)
 {
     m_known = sheet;
-    m_showing = true;
     m_model.replaceSheet(sheet);
-    m_showing = false;
 }
 
 void BudgetUndo::reset()

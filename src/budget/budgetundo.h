@@ -53,7 +53,6 @@ private:
     BudgetSheet m_known; // the sheet as the top step left it
     int m_batchDepth = 0;
     int m_mergeKey = -1;
-    bool m_showing = false;
 };
 
 } // namespace tq
