@@ -90,7 +90,14 @@ LoanSheet::LoanSheet(Program &program, QWidget *launcher)
     m_loading = false;
 }
 
-LoanSheet::~LoanSheet() = default;
+// The base destructor closes the window and moves the focus, and a rate box
+// that loses it reports a change: nothing may reach this window's handlers
+// once its own members are gone.
+LoanSheet::~LoanSheet()
+{
+    for (QComboBox *box : {m_form.rateMax, m_form.rateMin})
+        box->disconnect(this);
+}
 
 // ---- building ---------------------------------------------------------------
 
