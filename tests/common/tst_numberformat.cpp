@@ -33,6 +33,10 @@ private Q_SLOTS:
         QTest::newRow("bare exponent ignored") << "7E" << 7.0;
         QTest::newRow("point only") << "." << 0.0;
         QTest::newRow("leading point") << ".5" << 0.5;
+        QTest::newRow("trailing point") << "5." << 5.0;
+        QTest::newRow("plus sign") << "+2.5" << 2.5;
+        QTest::newRow("lower-case d") << "3d1" << 30.0;
+        QTest::newRow("beyond a double") << "1E999" << 0.0;
     }
     void leadingNumber()
     {
