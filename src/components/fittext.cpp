@@ -6,52 +6,96 @@
 #include <QLabel>
 #include <QStyle>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
+#include <limits>
+#include <optional>
 
 namespace tq {
 
 namespace {
 
-// Where the first of `candidates` that fits is, or their count when none does.
-// Narrower and smaller only ever fit better, so halving finds the same font as
-// trying each in turn, and each font tried costs a font engine and a fontconfig match.
-qsizetype firstFitting(const QList<QFont> &candidates, const std::function<bool(const QFont &)> &fits)
+// How full a room is with what it must hold: at most 1 exactly when it fits.
+double fullness(double needed, double room)
 {
-    qsizetype lo = 0, hi = candidates.size();
-    while (lo < hi) {
-        const qsizetype mid = (lo + hi) / 2;
-        if (fits(candidates[mid]))
-            hi = mid;
+    if (needed <= room)
+        return room > 0 ? needed / room : 0;
+    return room > 0 ? std::max(needed / room, std::nextafter(1.0, 2.0))
+                    : std::numeric_limits<double>::infinity();
+}
+
+// Answers how full a font leaves the room.
+using Fullness = std::function<double(const QFont &)>;
+
+// Where the first of `candidates` that fits is, or their count when none does.
+// Narrower and smaller only ever fit better, so a search finds the same font
+// as trying each in turn; each font tried costs a font engine and a fontconfig
+// match, so a search with a guess starts there and at its neighbour, which
+// settle it when the guess is right, and halves what is left when it is not.
+qsizetype firstFitting(const QList<QFont> &candidates, const Fullness &fill, std::optional<qsizetype> guess)
+{
+    qsizetype lo = 0, hi = candidates.size(); // none before lo fits; hi fits or is the end
+    const auto probe = [&](qsizetype i) {
+        if (i < lo || i >= hi)
+            return;
+        if (fill(candidates[i]) <= 1)
+            hi = i;
         else
-            lo = mid + 1;
+            lo = i + 1;
+    };
+    if (guess) {
+        probe(*guess);
+        probe(hi == *guess ? *guess - 1 : *guess + 1);
     }
+    while (lo < hi)
+        probe((lo + hi) / 2);
     return lo;
 }
 
-// Narrowed first, five percent at a time, then shrunk half a point at a time,
-// until it fits; the last one tried when nothing does.
-QFont fitted(QFont font, FitLimits limits, const std::function<bool(const QFont &)> &fits)
+// The first of `scales` (falling) at which `full`, scaled alike, would fit;
+// none when the text wraps, as its room then fills by lines, not in step.
+std::optional<qsizetype> guessFor(bool inStep, double full, const QList<double> &scales)
 {
-    if (fits(font))
+    if (!inStep)
+        return std::nullopt;
+    qsizetype i = 0;
+    while (i < scales.size() && full * scales[i] > 1)
+        ++i;
+    return i;
+}
+
+// Narrowed first, five percent at a time, then shrunk half a point at a time,
+// until it fits; the last one tried when nothing does. A line of text grows
+// about in step with the stretch and the size, which gives a search its guess.
+QFont fitted(QFont font, FitLimits limits, const Fullness &fill, bool inStep = true)
+{
+    const double full = fill(font);
+    if (full <= 1)
         return font;
+    const double points = font.pointSizeF();
     QList<QFont> narrower, smaller;
+    QList<double> narrowerScales, smallerScales;
     for (int stretch = 95; stretch >= limits.narrowestStretch; stretch -= 5) {
         font.setStretch(stretch);
         narrower << font;
+        narrowerScales << stretch / 100.0;
     }
-    if (const qsizetype i = firstFitting(narrower, fits); i < narrower.size())
+    if (const qsizetype i = firstFitting(narrower, fill, guessFor(inStep, full, narrowerScales));
+        i < narrower.size())
         return narrower[i];
     while (font.pointSizeF() > limits.smallestPoints) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
         smaller << font;
+        smallerScales << font.stretch() / 100.0 * font.pointSizeF() / points;
     }
-    const qsizetype i = firstFitting(smaller, fits);
+    const qsizetype i = firstFitting(smaller, fill, guessFor(inStep, full, smallerScales));
     return i < smaller.size() ? smaller[i] : font;
 }
 
-void fitLabel(QLabel *label, FitLimits limits, const std::function<bool(const QFont &)> &fits)
+void fitLabel(QLabel *label, FitLimits limits, const Fullness &fill, bool inStep = true)
 {
-    label->setFont(fitted(label->font(), limits, fits));
+    label->setFont(fitted(label->font(), limits, fill, inStep));
 }
 
 } // namespace
@@ -59,29 +103,31 @@ void fitLabel(QLabel *label, FitLimits limits, const std::function<bool(const QF
 void fitLabelToWidth(QLabel *label, int widthPx, FitLimits limits)
 {
     fitLabel(label, limits, [&](const QFont &font) {
-        return QFontMetrics(font).horizontalAdvance(label->text()) <= widthPx;
+        return fullness(QFontMetrics(font).horizontalAdvance(label->text()), widthPx);
     });
 }
 
 void fitLabelToSize(QLabel *label, QSize room, FitLimits limits)
 {
     const int flags = label->wordWrap() ? int(Qt::TextWordWrap) : 0;
-    fitLabel(label, limits, [&](const QFont &font) {
-        const QRect needed = QFontMetrics(font).boundingRect(QRect(QPoint(0, 0), room), flags, label->text());
-        return needed.width() <= room.width() && needed.height() <= room.height();
-    });
+    fitLabel(
+        label, limits,
+        [&](const QFont &font) {
+            const QRect needed =
+                QFontMetrics(font).boundingRect(QRect(QPoint(0, 0), room), flags, label->text());
+            return std::max(fullness(needed.width(), room.width()), fullness(needed.height(), room.height()));
+        },
+        !label->wordWrap());
 }
 
 QFont fontFitting(QFont font, const QStringList &texts, QSize room, FitLimits limits)
 {
     return fitted(font, limits, [&](const QFont &f) {
         const QFontMetricsF metrics(f); // unrounded: a figure a fraction too wide is elided
-        if (metrics.height() > room.height())
-            return false;
+        double full = fullness(metrics.height(), room.height());
         for (const QString &text : texts)
-            if (metrics.horizontalAdvance(text) > room.width())
-                return false;
-        return true;
+            full = std::max(full, fullness(metrics.horizontalAdvance(text), room.width()));
+        return full;
     });
 }
 

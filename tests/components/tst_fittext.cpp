@@ -28,8 +28,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<double>("roomShare"); // of the design font's advance
         QTest::newRow("fits as designed") << 1.0;
+        QTest::newRow("narrowed a step") << 0.97;
         QTest::newRow("narrowed") << 0.88;
+        QTest::newRow("narrowest") << 0.81;
+        QTest::newRow("shrunk a step") << 0.77;
         QTest::newRow("shrunk") << 0.6;
+        QTest::newRow("shrunk far") << 0.55;
         QTest::newRow("nothing fits") << 0.05;
     }
     void fontFittingTakesTheLargestThatFits()
