@@ -157,7 +157,7 @@ ActivityToolbar::ActivityToolbar(int count, QWidget *parent) : QToolBar(parent)
     setMovable(false);
     setFloatable(false);
     setAllowedAreas(Qt::TopToolBarArea);
-    setIconSize(QSize(18, 18));
+    setIconSize(QSize(iconSide, iconSide));
     auto *strip = new ButtonStrip(this);
     const Glyph utilityGlyphs[] = {Glyph::FamilyNames, Glyph::Sound, Glyph::WebSite, Glyph::Help,
                                    Glyph::Exit};

@@ -17,6 +17,8 @@ public:
     // count: 48 in most tools (1 to 43 activities), 49 in the budget (1 to 44).
     explicit ActivityToolbar(int count, QWidget *parent = nullptr);
 
+    static constexpr int iconSide = 18; // pixels
+
     int count() const { return int(m_buttons.size()); }
     int lastActivity() const { return count() - 5; }
     int familyNamesButton() const { return count() - 4; }

@@ -1,5 +1,7 @@
 #include "frame/toolbaricons.h"
 
+#include "frame/activitytoolbar.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QIconEngine>
@@ -89,12 +91,15 @@ public:
         QPixmap pixmap;
         if (QPixmapCache::find(key, &pixmap))
             return pixmap;
-        const int drawn = drawingSize(side);
-        pixmap = prebuilt(m_key, drawn);
-        if (pixmap.isNull())
-            pixmap = paintTile(drawn, m_tile, m_symbol);
-        if (drawn != side)
-            pixmap = pixmap.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        pixmap = prebuilt(m_key, side);
+        if (pixmap.isNull()) {
+            const int drawn = drawingSize(side);
+            pixmap = prebuilt(m_key, drawn);
+            if (pixmap.isNull())
+                pixmap = paintTile(drawn, m_tile, m_symbol);
+            if (drawn != side)
+                pixmap = pixmap.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
         if (mode != QIcon::Normal) {
             // Greyed as Qt greys the pixmaps of an ordinary icon.
             QStyleOption option;
@@ -275,6 +280,12 @@ QColor tileFor(Glyph glyph)
 const QList<int> &ToolbarIcons::designedSizes()
 {
     static const QList<int> sizes = {16, 20, 24, 32, 48};
+    return sizes;
+}
+
+const QList<int> &ToolbarIcons::prebuiltSizes()
+{
+    static const QList<int> sizes = {16, ActivityToolbar::iconSide, 20, 24, 32, 48};
     return sizes;
 }
 

@@ -35,9 +35,12 @@ public:
     // An activity without a symbol of its own: a neutral tile with up to two letters.
     static QIcon activity(const QString &letters);
 
-    // The sizes the tiles were designed at. The build paints every icon of the
-    // toolbars at each of them into the resources (tools/pictures/painticons).
+    // The sizes the tiles were designed at.
     static const QList<int> &designedSizes();
+    // Those and the sizes the toolbars show between them: the build paints
+    // every icon of the toolbars at each into the resources
+    // (tools/pictures/painticons), so a window neither paints nor scales one.
+    static const QList<int> &prebuiltSizes();
     // The resource file name of an icon (its QIcon::name()) painted at `size`:
     // its pixels, premultiplied ARGB32 in the machine's byte order, row by row.
     static QString prebuiltName(const QString &iconName, int size);

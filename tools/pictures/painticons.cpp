@@ -1,4 +1,4 @@
-// painticons <folder>: paints every toolbar icon at each designed size into
+// painticons <folder>: paints every toolbar icon at each size a toolbar shows into
 // <folder>, as the pixels themselves, and lists them in <folder>/toolbaricons.qrc,
 // which the build compiles into the program.
 #include "frame/activitytoolbar.h"
@@ -35,7 +35,7 @@ int main(int argc, char **argv)
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QStringList files;
     for (const QIcon &icon : toolbarIcons()) {
-        for (int size : tq::ToolbarIcons::designedSizes()) {
+        for (int size : tq::ToolbarIcons::prebuiltSizes()) {
             const QString name = tq::ToolbarIcons::prebuiltName(icon.name(), size);
             if (files.contains(name))
                 continue;
