@@ -106,7 +106,7 @@ void drawNumeral(QPainter &p, QPointF centre, double size)
 QPixmap banknotePicture(const QString &file)
 {
     QPixmap pixmap;
-    if (!file.isEmpty() && pixmap.load(file, "PNG") && pixmap.size() == noteSize)
+    if (!file.isEmpty() && pixmap.load(file, "BMP") && pixmap.size() == noteSize)
         return pixmap;
     return paintBanknote();
 }

@@ -53,11 +53,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("fromFile");
-        QTest::newRow("picture file") << "banknote.png" << true;
-        QTest::newRow("no file") << "missing.png" << false;
+        QTest::newRow("picture file") << "banknote.bmp" << true;
+        QTest::newRow("no file") << "missing.bmp" << false;
         QTest::newRow("no name") << "" << false;
-        QTest::newRow("not a picture") << "garbage.png" << false;
-        QTest::newRow("wrong size") << "small.png" << false;
+        QTest::newRow("not a picture") << "garbage.bmp" << false;
+        QTest::newRow("wrong size") << "small.bmp" << false;
     }
     void banknoteFromFileOrPainted()
     {
@@ -68,10 +68,10 @@ private Q_SLOTS:
         // A plain red note tells the file's picture from the painted one.
         QImage red(382, 155, QImage::Format_RGB32);
         red.fill(Qt::red);
-        QVERIFY(red.save(folder.filePath(QStringLiteral("banknote.png"))));
-        QVERIFY(red.scaled(100, 40).save(folder.filePath(QStringLiteral("small.png"))));
-        QFile garbage(folder.filePath(QStringLiteral("garbage.png")));
-        QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("not a png") > 0);
+        QVERIFY(red.save(folder.filePath(QStringLiteral("banknote.bmp"))));
+        QVERIFY(red.scaled(100, 40).save(folder.filePath(QStringLiteral("small.bmp"))));
+        QFile garbage(folder.filePath(QStringLiteral("garbage.bmp")));
+        QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("not a bitmap") > 0);
         garbage.close();
 
         const QImage shown = banknotePicture(file.isEmpty() ? file : folder.filePath(file)).toImage();
