@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev
   libhunspell-dev hunspell-en-us
   fonts-liberation poppler-utils
-  libbenchmark-dev
+  libbenchmark-dev xvfb
 )
 missing=()
 for p in "${packages[@]}"; do
