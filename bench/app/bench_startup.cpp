@@ -158,9 +158,6 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(3, std::atoi(argv[1])) : 15;
     QTemporaryDir folder;
-    // An installed launcher finds the build-painted banknote in its program folder.
-    QFile::copy(QStringLiteral(TQ_BANKNOTE_PICTURE),
-                QDir(folder.path()).filePath(QStringLiteral("banknote.bmp")));
     // The budget opens on this year's file, kept for the whole year.
     tq::yearfile::save(QDir(folder.path()), tq::years::today(QDate::currentDate()), tq::bench::fullYear());
     const QString self = QCoreApplication::applicationFilePath();

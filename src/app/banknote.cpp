@@ -1,5 +1,7 @@
 #include "app/banknote.h"
 
+#include "frame/toolbaricons.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -103,12 +105,15 @@ void drawNumeral(QPainter &p, QPointF centre, double size)
 
 } // namespace
 
-QPixmap banknotePicture(const QString &file)
+QString banknoteResource()
 {
-    QPixmap pixmap;
-    if (!file.isEmpty() && pixmap.load(file, "BMP") && pixmap.size() == noteSize)
-        return pixmap;
-    return paintBanknote();
+    return QStringLiteral(":/pictures/banknote.argb");
+}
+
+QPixmap banknotePicture()
+{
+    const QPixmap built = prebuiltPixmap(banknoteResource(), noteSize);
+    return built.isNull() ? paintBanknote() : built;
 }
 
 QPixmap paintBanknote()

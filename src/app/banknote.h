@@ -6,10 +6,12 @@ namespace tq {
 // The launcher's decorative picture: an engraved banknote, 382 x 155 pixels.
 QPixmap paintBanknote();
 
-// The banknote from the picture file the build paints, an uncompressed bitmap
-// (reading it costs a fraction of painting it or of decoding a PNG at
-// start-up), or painted here when the file is missing, unreadable or of
-// another size.
-QPixmap banknotePicture(const QString &file);
+// The banknote as the build painted it into the resources (loading its pixels
+// costs a fraction of painting it, or of decoding a picture file, at
+// start-up), or painted here in a program built without them.
+QPixmap banknotePicture();
+
+// Where the build puts the banknote's pixels.
+QString banknoteResource();
 
 } // namespace tq

@@ -105,7 +105,7 @@ void Startfrm::buildPanel()
 
     m_picture = new QLabel(m_panel);
     m_picture->setObjectName(QStringLiteral("Image1"));
-    m_picture->setPixmap(banknotePicture(m_program.findDataFile(QStringLiteral("banknote.bmp"))));
+    m_picture->setPixmap(banknotePicture());
     m_picture->setGeometry((px(panelWidth) - 382) / 2, px(1180), 382, 155);
     m_picture->setAccessibleName(tr("Tallyquill banknote picture"));
 

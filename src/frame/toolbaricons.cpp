@@ -55,16 +55,11 @@ QPixmap paintTile(int size, const QColor &tile, const Painter &symbol)
     return pixmap;
 }
 
-// The tile as the build painted it, or a null pixmap where it did not: the
-// pixels themselves, so nothing is decoded.
+// The tile as the build painted it, or a null pixmap where it did not.
 QPixmap prebuilt(const QString &key, int size)
 {
-    const QResource resource(QStringLiteral(":/toolbaricons/") + ToolbarIcons::prebuiltName(key, size));
-    const QByteArray pixels = resource.uncompressedData();
-    if (pixels.size() != qsizetype(size) * size * 4)
-        return {};
-    return QPixmap::fromImage(QImage(reinterpret_cast<const uchar *>(pixels.constData()), size, size,
-                                     size * 4, QImage::Format_ARGB32_Premultiplied));
+    return prebuiltPixmap(QStringLiteral(":/toolbaricons/") + ToolbarIcons::prebuiltName(key, size),
+                          QSize(size, size));
 }
 
 // Gives an icon only at the size and mode a button asks for, when it first
@@ -276,6 +271,21 @@ QColor tileFor(Glyph glyph)
 }
 
 } // namespace
+
+QPixmap prebuiltPixmap(const QString &resource, QSize size)
+{
+    const QByteArray pixels = QResource(resource).uncompressedData();
+    if (pixels.size() != qsizetype(size.width()) * size.height() * 4)
+        return {};
+    return QPixmap::fromImage(QImage(reinterpret_cast<const uchar *>(pixels.constData()), size.width(),
+                                     size.height(), size.width() * 4, QImage::Format_ARGB32_Premultiplied));
+}
+
+QByteArray prebuiltPixels(const QPixmap &pixmap)
+{
+    const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return QByteArray(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes());
+}
 
 const QList<int> &ToolbarIcons::designedSizes()
 {

@@ -28,6 +28,13 @@ enum class Glyph {
     Totals,
 };
 
+// Pictures the build paints into the resources are kept as their pixels,
+// premultiplied ARGB32 in the machine's byte order, row by row, so loading
+// one decodes nothing. The pixmap of such a resource, or a null pixmap when it
+// is missing or of another size; and the pixels of a pixmap to keep so.
+QPixmap prebuiltPixmap(const QString &resource, QSize size);
+QByteArray prebuiltPixels(const QPixmap &pixmap);
+
 class ToolbarIcons
 {
 public:
@@ -41,8 +48,7 @@ public:
     // every icon of the toolbars at each into the resources
     // (tools/pictures/painticons), so a window neither paints nor scales one.
     static const QList<int> &prebuiltSizes();
-    // The resource file name of an icon (its QIcon::name()) painted at `size`:
-    // its pixels, premultiplied ARGB32 in the machine's byte order, row by row.
+    // The resource file name of an icon (its QIcon::name()) painted at `size`.
     static QString prebuiltName(const QString &iconName, int size);
 };
 

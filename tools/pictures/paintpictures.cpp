@@ -1,7 +1,6 @@
 // paintpictures <folder>: writes the background pictures WP1.jpg to WP16.jpg and
-// the program icon tallyquill.png and the launcher's banknote.bmp. Run by the build.
+// the program icon tallyquill.png. Run by the build.
 #include "app/appicon.h"
-#include "app/banknote.h"
 #include "wallpapers.h"
 
 #include <QDir>
@@ -17,7 +16,5 @@ int main(int argc, char **argv)
         if (!tq::pictures::paintWallpaper(n).save(out.filePath(QStringLiteral("WP%1.jpg").arg(n)), "JPG", 90))
             return 1;
     }
-    if (!tq::paintBanknote().save(out.filePath(QStringLiteral("banknote.bmp")), "BMP"))
-        return 1;
     return tq::paintAppIcon(256).save(out.filePath(QStringLiteral("tallyquill.png"))) ? 0 : 1;
 }
