@@ -10,6 +10,7 @@
 #include "common/twips.h"
 #include "components/colours.h"
 #include "components/eventyield.h"
+#include "components/printdocument.h"
 #include "components/program.h"
 #include "frame/launchergeometry.h"
 
@@ -98,7 +99,10 @@ void Startfrm::buildPanel()
     m_panel = new CaptionPanel(m_background);
     m_panel->setObjectName(QStringLiteral("Panel3D7"));
     m_panel->resize(px(panelWidth), px(panelHeight));
-    QFont captionFont(QStringLiteral("Times New Roman"), 36, QFont::Bold, true);
+    // "Times New Roman" by its metric twin where the desktop lacks it, as the
+    // reports print it: asking for a missing family costs a fallback search.
+    const QString serif = PrintDocument::resolvedFamily(QStringLiteral("Times New Roman"));
+    QFont captionFont(serif, 36, QFont::Bold, true);
     m_panel->setCaptionFont(captionFont);
     m_panel->setCaptionHeight(px(1150));
     m_panel->setCaption(QStringLiteral("Tallyquill 2007"));
@@ -111,7 +115,7 @@ void Startfrm::buildPanel()
 
     m_version = new QLabel(QStringLiteral("Version 4.0"), m_panel);
     m_version->setObjectName(QStringLiteral("Label2"));
-    m_version->setFont(QFont(QStringLiteral("Times New Roman"), 18, QFont::Bold));
+    m_version->setFont(QFont(serif, 18, QFont::Bold));
     m_version->setAlignment(Qt::AlignCenter);
     m_version->setGeometry(px(165), px(3800), px(8400), px(675));
 

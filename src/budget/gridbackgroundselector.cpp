@@ -2,6 +2,7 @@
 
 #include "budget/budgetgridcolours.h"
 #include "common/twips.h"
+#include "components/printdocument.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -75,7 +76,8 @@ void GridBackgroundSelector::buildControls()
 {
     auto *caption = new QLabel(QStringLiteral("Grid Background Selector"), this);
     caption->setObjectName(QStringLiteral("Label19"));
-    caption->setFont(QFont(QStringLiteral("Times New Roman"), 14, QFont::Bold));
+    caption->setFont(
+        QFont(PrintDocument::resolvedFamily(QStringLiteral("Times New Roman")), 14, QFont::Bold));
     caption->setAlignment(Qt::AlignCenter);
     caption->setGeometry(pxRect(160, 150, 5100, 500));
 
