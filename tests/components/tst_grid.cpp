@@ -9,6 +9,7 @@
 #include <QPaintEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -600,6 +601,38 @@ private Q_SLOTS:
         shown.grid->setText(2, 2, QStringLiteral("99.00"));
         QTRY_VERIFY(!recorder.painted.isEmpty());
         QCOMPARE(recorder.painted.boundingRect(), view->visualRect(view->model()->index(1, 1)));
+    }
+
+    // Cells are drawn as the style draws them, whatever their alignment,
+    // colours, selection and focus, and text too long for one line.
+    void cellsLookAsTheStyleDrawsThem()
+    {
+        Shown shown;
+        Grid &grid = *shown.grid;
+        grid.setColAlignment(2, Qt::AlignCenter);
+        grid.setColAlignment(3, Qt::AlignLeft | Qt::AlignTop);
+        grid.setRowTexts(1, {QStringLiteral("Rent"), QStringLiteral("-10845.00"), QStringLiteral("Centred"),
+                             QStringLiteral("Top left"), QString()});
+        grid.setRowTexts(2, {QStringLiteral("Automobile Insurance Payment"), QStringLiteral("957.00"),
+                             QStringLiteral("Two\nlines"), QStringLiteral("x")});
+        grid.setCellBackground(GridBlock{3, 1, 4, 2}, QColor(255, 255, 0));
+        grid.setTextColor(QColor(128, 0, 0));
+        grid.setRowTexts(3, {QStringLiteral("Coloured"), QStringLiteral("12.50")});
+        grid.setRowTexts(5, {QStringLiteral("Selected"), QStringLiteral("1.00"), QStringLiteral("2.00")});
+        grid.setRowTexts(6, {QStringLiteral("Also"), QStringLiteral("3.00"), QStringLiteral("4.00")});
+        grid.setCurrentCell(5, 1);
+        grid.setSelectionEnd(6, 3);
+        grid.setFocus();
+        QTRY_VERIFY(grid.tableView()->hasFocus());
+
+        QTableView *view = grid.tableView();
+        const QImage drawn = view->viewport()->grab().toImage();
+        QStyledItemDelegate styled;
+        QAbstractItemDelegate *own = view->itemDelegate();
+        view->setItemDelegate(&styled);
+        const QImage byStyle = view->viewport()->grab().toImage();
+        view->setItemDelegate(own);
+        QCOMPARE(drawn, byStyle);
     }
 
     void lineBreaksShowAsSeveralLines()
