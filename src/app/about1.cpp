@@ -70,7 +70,7 @@ QString About1::aboutText()
 
 void About1::buildControls()
 {
-    // The system face colour, as the hidden label of the original window supplied it.
+    // The window takes the system face colour.
     QPalette face = palette();
     face.setColor(QPalette::Window, systemDefaultColor());
     setPalette(face);

@@ -67,7 +67,7 @@ QByteArray RecordFile::readRecord(int record) const
         return {};
     QFile f(m_path);
     if (!f.exists()) {
-        // The first access creates a missing file, as the original's open did.
+        // The first access creates a missing file, so the settings files exist from the first run on.
         if (f.open(QIODevice::WriteOnly))
             f.close();
         return {};

@@ -19,7 +19,7 @@ struct RecordVariant {
     static RecordVariant string(const QString &s) { return {Kind::String, 0, s}; }
     bool isEmpty() const { return kind == Kind::Empty; }
     bool isUsable() const { return kind != Kind::Unusable; }
-    // The value as the original's text conversion gives it ("" for empty).
+    // The value as text, numbers in their plain decimal form ("" for empty).
     QString toText() const;
     bool operator==(const RecordVariant &) const = default;
 };

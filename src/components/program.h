@@ -18,8 +18,8 @@ struct AppState {
     QRect launcherGeometry; // outer frame, pixels
     QSize launcherSize;     // recorded outer size, pixels (ordinary ints: any screen fits)
     BackgroundValue background;
-    bool topToolbarHidden = false;   // the original's flag value 99
-    bool sideToolbarsHidden = false; // the original's flag value 88; never set by the program
+    bool topToolbarHidden = false;   // stored as the flag value 99
+    bool sideToolbarsHidden = false; // stored as the flag value 88; never set by the program
     QString familyName;
     FontChoice printFont{QStringLiteral("Times New Roman"), 14};
 };

@@ -31,7 +31,7 @@ public:
     virtual ~Prompter() = default;
     // Each prompt runs in a DialogScope: no window under it closes before it returns.
     Button message(QWidget *parent, const Message &message);
-    // Cancel or Esc give an empty text, as the original input box did.
+    // Cancel or Esc give an empty text, which callers read as "nothing entered".
     QString input(QWidget *parent, const QString &title, const QString &prompt, const QString &initial);
     std::optional<QColor> colour(QWidget *parent, const QColor &initial);
     std::optional<FontChoice> font(QWidget *parent, const FontChoice &initial);
