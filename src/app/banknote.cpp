@@ -1,6 +1,6 @@
 #include "app/banknote.h"
 
-#include "frame/toolbaricons.h"
+#include "components/prebuiltpixmap.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,5 +1,6 @@
 #include "frame/toolbaricons.h"
 
+#include "components/prebuiltpixmap.h"
 #include "frame/activitytoolbar.h"
 
 #include <QApplication>
@@ -9,7 +10,6 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPixmapCache>
-#include <QResource>
 #include <QStyle>
 #include <QStyleOption>
 #include <functional>
@@ -271,21 +271,6 @@ QColor tileFor(Glyph glyph)
 }
 
 } // namespace
-
-QPixmap prebuiltPixmap(const QString &resource, QSize size)
-{
-    const QByteArray pixels = QResource(resource).uncompressedData();
-    if (pixels.size() != qsizetype(size.width()) * size.height() * 4)
-        return {};
-    return QPixmap::fromImage(QImage(reinterpret_cast<const uchar *>(pixels.constData()), size.width(),
-                                     size.height(), size.width() * 4, QImage::Format_ARGB32_Premultiplied));
-}
-
-QByteArray prebuiltPixels(const QPixmap &pixmap)
-{
-    const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    return QByteArray(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes());
-}
 
 const QList<int> &ToolbarIcons::designedSizes()
 {

@@ -28,13 +28,6 @@ enum class Glyph {
     Totals,
 };
 
-// Pictures the build paints into the resources are kept as their pixels,
-// premultiplied ARGB32 in the machine's byte order, row by row, so loading
-// one decodes nothing. The pixmap of such a resource, or a null pixmap when it
-// is missing or of another size; and the pixels of a pixmap to keep so.
-QPixmap prebuiltPixmap(const QString &resource, QSize size);
-QByteArray prebuiltPixels(const QPixmap &pixmap);
-
 class ToolbarIcons
 {
 public:

@@ -2,6 +2,7 @@
 // and the launcher's banknote, into <folder> as the pixels themselves, and
 // lists them in <folder>/toolbaricons.qrc, which the build compiles into the program.
 #include "app/banknote.h"
+#include "components/prebuiltpixmap.h"
 #include "frame/activitytoolbar.h"
 #include "frame/toolbaricons.h"
 
