@@ -10,7 +10,7 @@
 #include "common/twips.h"
 #include "components/colours.h"
 #include "components/eventyield.h"
-#include "components/printdocument.h"
+#include "components/fontfamily.h"
 #include "components/program.h"
 #include "frame/launchergeometry.h"
 
@@ -101,7 +101,7 @@ void Startfrm::buildPanel()
     m_panel->resize(px(panelWidth), px(panelHeight));
     // "Times New Roman" by its metric twin where the desktop lacks it, as the
     // reports print it: asking for a missing family costs a fallback search.
-    const QString serif = PrintDocument::resolvedFamily(QStringLiteral("Times New Roman"));
+    const QString serif = resolvedFamily(QStringLiteral("Times New Roman"));
     QFont captionFont(serif, 36, QFont::Bold, true);
     m_panel->setCaptionFont(captionFont);
     m_panel->setCaptionHeight(px(1150));

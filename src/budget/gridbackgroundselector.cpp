@@ -2,7 +2,7 @@
 
 #include "budget/budgetgridcolours.h"
 #include "common/twips.h"
-#include "components/printdocument.h"
+#include "components/fontfamily.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -76,8 +76,7 @@ void GridBackgroundSelector::buildControls()
 {
     auto *caption = new QLabel(QStringLiteral("Grid Background Selector"), this);
     caption->setObjectName(QStringLiteral("Label19"));
-    caption->setFont(
-        QFont(PrintDocument::resolvedFamily(QStringLiteral("Times New Roman")), 14, QFont::Bold));
+    caption->setFont(QFont(resolvedFamily(QStringLiteral("Times New Roman")), 14, QFont::Bold));
     caption->setAlignment(Qt::AlignCenter);
     caption->setGeometry(pxRect(160, 150, 5100, 500));
 

@@ -1,7 +1,7 @@
 #include "components/fontdialog.h"
 
 #include "common/numberformat.h"
-#include "components/printdocument.h"
+#include "components/fontfamily.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -48,7 +48,7 @@ void addCaptioned(QGridLayout *grid, int col, const QString &caption, QWidget *i
 
 QFont sampleFont(const FontChoice &c)
 {
-    QFont font(PrintDocument::resolvedFamily(c.family));
+    QFont font(resolvedFamily(c.family));
     font.setPointSizeF(c.pointSize);
     font.setBold(c.bold);
     font.setItalic(c.italic);

@@ -2,9 +2,9 @@
 
 #include "common/safefile.h"
 #include "common/wholenumber.h"
+#include "components/fontfamily.h"
 
 #include <QBuffer>
-#include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -139,14 +139,6 @@ void PrintDocument::setFont(const FontChoice &font)
     m_strikeOut = font.strikeOut;
     m_colour = font.colour;
     fontChanged();
-}
-
-QString PrintDocument::resolvedFamily(const QString &name)
-{
-    static const QString times = QStringLiteral("Times New Roman");
-    if (name.compare(times, Qt::CaseInsensitive) == 0 && !QFontDatabase::hasFamily(times))
-        return QStringLiteral("Liberation Serif");
-    return name;
 }
 
 QFont PrintDocument::twipsFont(const QString &name, double points, bool bold, bool italic, bool underline,

@@ -158,9 +158,6 @@ public:
     bool print(QPrinter &printer) const;
     bool savePdf(const QString &path) const;
 
-    // The family used to draw and measure a font name: a missing
-    // "Times New Roman" becomes its metric twin.
-    static QString resolvedFamily(const QString &name);
     // A font whose pixel size is in twips, for measuring and painting.
     static QFont twipsFont(const QString &name, double points, bool bold, bool italic, bool underline = false,
                            bool strikeOut = false);

@@ -1,3 +1,4 @@
+#include "components/fontfamily.h"
 #include "components/printdocument.h"
 #include "fakes.h"
 
@@ -200,7 +201,7 @@ private Q_SLOTS:
         QImage reference(10, 10, QImage::Format_RGB32);
         reference.setDotsPerMeterX(int(1440 / 0.0254));
         reference.setDotsPerMeterY(int(1440 / 0.0254));
-        QFont font(PrintDocument::resolvedFamily(doc.fontName()));
+        QFont font(tq::resolvedFamily(doc.fontName()));
         font.setPointSizeF(14);
         font.setHintingPreference(QFont::PreferNoHinting);
         const QString line(76, QLatin1Char('n'));
