@@ -53,12 +53,9 @@ qsizetype firstFitting(const QList<QFont> &candidates, const Fullness &fill, std
     return lo;
 }
 
-// The first of `scales` (falling) at which `full`, scaled alike, would fit;
-// none when the text wraps, as its room then fills by lines, not in step.
-std::optional<qsizetype> guessFor(bool inStep, double full, const QList<double> &scales)
+// The first of `scales` (falling) at which `full`, scaled alike, would fit.
+qsizetype guessFor(double full, const QList<double> &scales)
 {
-    if (!inStep)
-        return std::nullopt;
     qsizetype i = 0;
     while (i < scales.size() && full * scales[i] > 1)
         ++i;
@@ -67,12 +64,16 @@ std::optional<qsizetype> guessFor(bool inStep, double full, const QList<double> 
 
 // Narrowed first, five percent at a time, then shrunk half a point at a time,
 // until it fits; the last one tried when nothing does. A line of text grows
-// about in step with the stretch and the size, which gives a search its guess.
+// about in step with the stretch and the size, which gives a search its guess;
+// wrapped text fills its room by lines, not in step, so it has none.
 QFont fitted(QFont font, FitLimits limits, const Fullness &fill, bool inStep = true)
 {
     const double full = fill(font);
     if (full <= 1)
         return font;
+    const auto guess = [&](const QList<double> &scales) {
+        return inStep ? std::optional(guessFor(full, scales)) : std::nullopt;
+    };
     const double points = font.pointSizeF();
     QList<QFont> narrower, smaller;
     QList<double> narrowerScales, smallerScales;
@@ -81,15 +82,14 @@ QFont fitted(QFont font, FitLimits limits, const Fullness &fill, bool inStep = t
         narrower << font;
         narrowerScales << stretch / 100.0;
     }
-    if (const qsizetype i = firstFitting(narrower, fill, guessFor(inStep, full, narrowerScales));
-        i < narrower.size())
+    if (const qsizetype i = firstFitting(narrower, fill, guess(narrowerScales)); i < narrower.size())
         return narrower[i];
     while (font.pointSizeF() > limits.smallestPoints) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
         smaller << font;
         smallerScales << font.stretch() / 100.0 * font.pointSizeF() / points;
     }
-    const qsizetype i = firstFitting(smaller, fill, guessFor(inStep, full, smallerScales));
+    const qsizetype i = firstFitting(smaller, fill, guess(smallerScales));
     return i < smaller.size() ? smaller[i] : font;
 }
 
